@@ -1,0 +1,15 @@
+/* C interface: filters procedures. Included by funkcja/funkcja.h. */
+#ifndef FUNKCJA_C_FILTERS_H
+#define FUNKCJA_C_FILTERS_H
+
+#include "funkcja/funkcja.h"
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

@@ -1,0 +1,15 @@
+/* C interface: messages procedures. Included by funkcja/funkcja.h. */
+#ifndef FUNKCJA_C_MESSAGES_H
+#define FUNKCJA_C_MESSAGES_H
+
+#include "funkcja/funkcja.h"
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

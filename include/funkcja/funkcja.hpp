@@ -1,0 +1,15 @@
+// The C++ interface of funkcja: every procedure under its own name in namespace funkcja,
+// std::string_view in, std::string out. Link with libfunkcja.
+#pragma once
+
+#include "funkcja/calendar.hpp"
+#include "funkcja/codepage.hpp"
+#include "funkcja/data.hpp"
+#include "funkcja/filters.hpp"
+#include "funkcja/lifecycle.hpp"
+#include "funkcja/mask.hpp"
+#include "funkcja/messages.hpp"
+#include "funkcja/strings.hpp"
+#include "funkcja/types.hpp"
+#include "funkcja/validation.hpp"
+#include "funkcja/words.hpp"
