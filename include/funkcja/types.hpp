@@ -22,8 +22,8 @@ class TextBuffer {
   std::string_view text() const {
     if (data_ == nullptr || capacity_ == 0) return {};
     const void* end = std::memchr(data_, '\0', capacity_);
-    return {data_, end ? static_cast<std::size_t>(static_cast<const char*>(end) - data_)
-                       : capacity_};
+    return {data_,
+            end ? static_cast<std::size_t>(static_cast<const char*>(end) - data_) : capacity_};
   }
 
   // Writes value cut to capacity - 1 characters and terminates it.

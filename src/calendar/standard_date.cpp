@@ -17,7 +17,9 @@ constexpr std::int32_t kLastDay =
 
 }  // namespace
 
-std::int32_t last_day() { return kLastDay; }
+std::int32_t last_day() {
+  return kLastDay;
+}
 
 std::optional<Civil> to_civil(std::int32_t day_number) {
   if (day_number <= 0 || day_number > kLastDay) return std::nullopt;
@@ -35,7 +37,9 @@ std::optional<std::int32_t> from_civil(std::int32_t y, std::int32_t m, std::int3
   return static_cast<std::int32_t>(n);
 }
 
-bool is_leap_year(std::int32_t y) { return year{y}.is_leap(); }
+bool is_leap_year(std::int32_t y) {
+  return year{y}.is_leap();
+}
 
 std::int32_t days_in_month(std::int32_t y, std::int32_t m) {
   if (m < 1 || m > 12) return 0;

@@ -34,7 +34,9 @@ inline std::string_view in(fk_text t) {
   return t.ptr != nullptr ? std::string_view(t.ptr, t.len) : std::string_view();
 }
 
-inline TextBuffer in(fk_buffer b) { return TextBuffer(b.ptr, b.ptr != nullptr ? b.capacity : 0); }
+inline TextBuffer in(fk_buffer b) {
+  return TextBuffer(b.ptr, b.ptr != nullptr ? b.capacity : 0);
+}
 
 // Keeps a text result in the calling thread's result slot until its next call.
 fk_text keep(std::string&& text);
@@ -72,39 +74,62 @@ fk_text text_result(Body&& body) noexcept {
 
 template <class T>
 constexpr fk_kind kind_of() {
-  if constexpr (std::is_void_v<T>) return FK_NONE;
-  else if constexpr (std::is_same_v<T, fk_text>) return FK_TEXT;
-  else if constexpr (std::is_same_v<T, int32_t>) return FK_INT32;
-  else if constexpr (std::is_same_v<T, uint8_t>) return FK_BYTE;
-  else if constexpr (std::is_same_v<T, double>) return FK_DOUBLE;
-  else if constexpr (std::is_same_v<T, fk_buffer>) return FK_TEXT_INOUT;
-  else if constexpr (std::is_same_v<T, int32_t*>) return FK_INT32_INOUT;
-  else if constexpr (std::is_same_v<T, uint8_t*>) return FK_BYTE_INOUT;
-  else if constexpr (std::is_pointer_v<T>) return FK_OBJECT;
-  else static_assert(sizeof(T) == 0, "no parameter kind for this C type");
+  if constexpr (std::is_void_v<T>)
+    return FK_NONE;
+  else if constexpr (std::is_same_v<T, fk_text>)
+    return FK_TEXT;
+  else if constexpr (std::is_same_v<T, int32_t>)
+    return FK_INT32;
+  else if constexpr (std::is_same_v<T, uint8_t>)
+    return FK_BYTE;
+  else if constexpr (std::is_same_v<T, double>)
+    return FK_DOUBLE;
+  else if constexpr (std::is_same_v<T, fk_buffer>)
+    return FK_TEXT_INOUT;
+  else if constexpr (std::is_same_v<T, int32_t*>)
+    return FK_INT32_INOUT;
+  else if constexpr (std::is_same_v<T, uint8_t*>)
+    return FK_BYTE_INOUT;
+  else if constexpr (std::is_pointer_v<T>)
+    return FK_OBJECT;
+  else
+    static_assert(sizeof(T) == 0, "no parameter kind for this C type");
 }
 
 template <class T>
 T value_as(const fk_value& v) {
-  if constexpr (std::is_same_v<T, fk_text>) return v.as.text;
-  else if constexpr (std::is_same_v<T, int32_t>) return v.as.i32;
-  else if constexpr (std::is_same_v<T, uint8_t>) return v.as.byte;
-  else if constexpr (std::is_same_v<T, double>) return v.as.dbl;
-  else if constexpr (std::is_same_v<T, fk_buffer>) return v.as.buffer;
-  else if constexpr (std::is_same_v<T, int32_t*>) return v.as.i32_ref;
-  else if constexpr (std::is_same_v<T, uint8_t*>) return v.as.byte_ref;
-  else return static_cast<T>(v.as.object);
+  if constexpr (std::is_same_v<T, fk_text>)
+    return v.as.text;
+  else if constexpr (std::is_same_v<T, int32_t>)
+    return v.as.i32;
+  else if constexpr (std::is_same_v<T, uint8_t>)
+    return v.as.byte;
+  else if constexpr (std::is_same_v<T, double>)
+    return v.as.dbl;
+  else if constexpr (std::is_same_v<T, fk_buffer>)
+    return v.as.buffer;
+  else if constexpr (std::is_same_v<T, int32_t*>)
+    return v.as.i32_ref;
+  else if constexpr (std::is_same_v<T, uint8_t*>)
+    return v.as.byte_ref;
+  else
+    return static_cast<T>(v.as.object);
 }
 
 template <class T>
 fk_value make_value(T x) {
   fk_value v{};
   v.kind = kind_of<T>();
-  if constexpr (std::is_same_v<T, fk_text>) v.as.text = x;
-  else if constexpr (std::is_same_v<T, int32_t>) v.as.i32 = x;
-  else if constexpr (std::is_same_v<T, uint8_t>) v.as.byte = x;
-  else if constexpr (std::is_same_v<T, double>) v.as.dbl = x;
-  else static_assert(sizeof(T) == 0, "no result kind for this C type");
+  if constexpr (std::is_same_v<T, fk_text>)
+    v.as.text = x;
+  else if constexpr (std::is_same_v<T, int32_t>)
+    v.as.i32 = x;
+  else if constexpr (std::is_same_v<T, uint8_t>)
+    v.as.byte = x;
+  else if constexpr (std::is_same_v<T, double>)
+    v.as.dbl = x;
+  else
+    static_assert(sizeof(T) == 0, "no result kind for this C type");
   return v;
 }
 
@@ -122,7 +147,7 @@ struct Signature<R (*)(A...)> {
 template <auto Fn>
 int invoke(const fk_value* args, fk_value* result) noexcept {
   using Sig = Signature<decltype(Fn)>;
-  return [&]<std::size_t... I>(std::index_sequence<I...>) -> int {
+  return [&]<std::size_t... I>(std::index_sequence<I...>)->int {
     if (!((args[I].kind == kind_of<typename Sig::template Arg<I>>()) && ...)) return -1;
     if constexpr (std::is_void_v<typename Sig::Result>) {
       Fn(value_as<typename Sig::template Arg<I>>(args[I])...);
@@ -131,7 +156,8 @@ int invoke(const fk_value* args, fk_value* result) noexcept {
       *result = make_value(Fn(value_as<typename Sig::template Arg<I>>(args[I])...));
     }
     return 0;
-  }(std::make_index_sequence<Sig::kArity>{});
+  }
+  (std::make_index_sequence<Sig::kArity>{});
 }
 
 // One entry of the procedure table, as FK_REGISTER hands it to the registry.
@@ -149,15 +175,20 @@ struct KindsOf {
   using Sig = Signature<decltype(Fn)>;
   static constexpr auto kKinds = []<std::size_t... I>(std::index_sequence<I...>) {
     return std::array<fk_kind, sizeof...(I) + 1>{kind_of<typename Sig::template Arg<I>>()...,
-                                                  FK_NONE};
-  }(std::make_index_sequence<Sig::kArity>{});
+                                                 FK_NONE};
+  }
+  (std::make_index_sequence<Sig::kArity>{});
 };
 
 template <auto Fn>
 ProcedureInfo describe(const char* name, const char* param_spec) {
   using Sig = Signature<decltype(Fn)>;
-  return {name,         param_spec, kind_of<typename Sig::Result>(),
-          Sig::kArity, KindsOf<Fn>::kKinds.data(), &invoke<Fn>};
+  return {name,
+          param_spec,
+          kind_of<typename Sig::Result>(),
+          Sig::kArity,
+          KindsOf<Fn>::kKinds.data(),
+          &invoke<Fn>};
 }
 
 // Adds a procedure to the table when the library is loaded.
@@ -167,7 +198,7 @@ struct Registrar {
 
 }  // namespace funkcja::abi
 
-#define FK_REGISTER(NAME, PARAMS)                      \
+#define FK_REGISTER(NAME, PARAMS)                              \
   static const ::funkcja::abi::Registrar fk_registrar_##NAME { \
-    ::funkcja::abi::describe<&::NAME>(#NAME, PARAMS)   \
+    ::funkcja::abi::describe<&::NAME>(#NAME, PARAMS)           \
   }

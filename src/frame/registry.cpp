@@ -15,7 +15,7 @@ namespace {
 
 struct Registry {
   std::mutex mutex;
-  std::deque<std::string> names;          // stable storage for parameter names
+  std::deque<std::string> names;  // stable storage for parameter names
   std::deque<std::vector<fk_param>> params;
   std::vector<fk_procedure> procedures;
   bool sorted = false;
@@ -43,8 +43,8 @@ std::vector<fk_param> parse_params(Registry& r, const ProcedureInfo& info) {
       item.remove_suffix(1);
     }
     if (const auto open = item.find('['); open != std::string_view::npos) {
-      p.capacity = static_cast<uint32_t>(std::strtoul(std::string(item.substr(open + 1)).c_str(),
-                                                      nullptr, 10));
+      p.capacity = static_cast<uint32_t>(
+          std::strtoul(std::string(item.substr(open + 1)).c_str(), nullptr, 10));
       item = item.substr(0, open);
     }
     r.names.emplace_back(item);
@@ -52,8 +52,8 @@ std::vector<fk_param> parse_params(Registry& r, const ProcedureInfo& info) {
     out.push_back(p);
   }
   if (out.size() != info.arity) {
-    std::fprintf(stderr, "funkcja: %s names %zu parameters but takes %zu\n", info.name,
-                 out.size(), info.arity);
+    std::fprintf(stderr, "funkcja: %s names %zu parameters but takes %zu\n", info.name, out.size(),
+                 info.arity);
     std::abort();
   }
   for (std::size_t i = 0; i < out.size(); ++i) out[i].kind = info.param_kinds[i];
@@ -66,8 +66,7 @@ Registrar::Registrar(const ProcedureInfo& info) {
   Registry& r = registry();
   std::lock_guard lock(r.mutex);
   r.params.push_back(parse_params(r, info));
-  r.procedures.push_back(
-      {info.name, info.result, info.arity, r.params.back().data(), info.invoke});
+  r.procedures.push_back({info.name, info.result, info.arity, r.params.back().data(), info.invoke});
   r.sorted = false;
 }
 
@@ -103,9 +102,8 @@ extern "C" FK_API const fk_procedure* funkcja_procedures(size_t* count) {
 extern "C" FK_API const fk_procedure* funkcja_find_procedure(const char* name) {
   if (name == nullptr) return nullptr;
   const auto& all = funkcja::abi::sorted_procedures();
-  const auto it = std::lower_bound(all.begin(), all.end(), name,
-                                   [](const fk_procedure& p, const char* n) {
-                                     return std::strcmp(p.name, n) < 0;
-                                   });
+  const auto it = std::lower_bound(
+      all.begin(), all.end(), name,
+      [](const fk_procedure& p, const char* n) { return std::strcmp(p.name, n) < 0; });
   return it != all.end() && std::strcmp(it->name, name) == 0 ? &*it : nullptr;
 }

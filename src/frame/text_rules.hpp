@@ -44,7 +44,9 @@ constexpr std::string_view clip_to(std::string_view s, std::size_t capacity) {
 }
 
 // Comparison as if the shorter text were padded with blanks.
-constexpr bool same(std::string_view a, std::string_view b) { return clip(a) == clip(b); }
+constexpr bool same(std::string_view a, std::string_view b) {
+  return clip(a) == clip(b);
+}
 
 // A one-character argument: the first character after clipping, or a blank when empty.
 constexpr char one_char(std::string_view s) {

@@ -1,1 +1,178 @@
-int main() { return 0; }
+// funkcja: the command-line host of libfunkcja.
+//
+//   funkcja list
+//   funkcja [--db URL] [--set NAME=VALUE]... [--answer N]... call [--json] NAME [ARG...]
+//   funkcja [options] batch        (one JSON request per line on stdin)
+//   funkcja [options] demo
+//
+// Texts are UTF-8 on the command line and code page 1250 inside the library. Bad input gives
+// one line on stderr and exit code 2.
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "demo.hpp"
+#include "host.hpp"
+
+namespace funkcja::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: funkcja [--db URL] [--set NAME=VALUE]... [--answer N]... COMMAND\n"
+    "  list                          every exported procedure with its parameters\n"
+    "  call [--json] NAME [ARG...]   call one procedure (texts in UTF-8, numbers in decimal)\n"
+    "  batch                         one {\"proc\",\"args\",\"set\"} JSON object per stdin line\n"
+    "  demo                          a short tour of the library\n"
+    "options:\n"
+    "  --db URL          database to use (default: $FUNKCJA_DB)\n"
+    "  --set NAME=VALUE  set a data-library global first ($GGG:SCIEZKA_SET or GGG_SCIEZKA_SET)\n"
+    "  --answer N        answer the next question box with button N (repeatable)\n";
+
+int list(const Host& host) {
+  for (const fk_procedure* p : host.procedures()) {
+    std::cout << describe(*p);
+    if (!host.exported(p->name)) std::cout << "  (not exported under its name)";
+    std::cout << '\n';
+  }
+  return 0;
+}
+
+void print_call(const fk_procedure& p, const Json& outcome, bool json) {
+  if (json) {
+    std::cout << one_line(outcome) << '\n';
+    return;
+  }
+  if (p.result != FK_NONE) std::cout << plain(outcome["result"]) << '\n';
+  for (const auto& [name, value] : outcome["out"].items()) {
+    std::cout << name << '=' << plain(value) << '\n';
+  }
+}
+
+int call(const Host& host, const std::vector<std::string>& words) {
+  size_t i = 0;
+  bool json = false;
+  if (i < words.size() && words[i] == "--json") {
+    json = true;
+    ++i;
+  }
+  if (i >= words.size()) throw UsageError("call: which procedure? (see 'funkcja list')");
+  const fk_procedure& p = host.procedure(words[i]);
+  const std::vector<std::string> args(words.begin() + static_cast<long>(i) + 1, words.end());
+  print_call(p, host.call(p, args), json);
+  return 0;
+}
+
+// A JSON argument as the command line would have typed it.
+std::string typed(const Json& value) {
+  if (value.is_string()) return value.get<std::string>();
+  if (value.is_null()) return "";
+  if (value.is_boolean()) return value.get<bool>() ? "1" : "0";
+  if (value.is_number()) return value.dump();
+  throw UsageError("batch: arguments must be strings or numbers");
+}
+
+int batch(Host& host) {
+  int status = 0;
+  std::string line;
+  while (std::getline(std::cin, line)) {
+    if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
+    Json response;
+    try {
+      Json request;
+      try {
+        request = Json::parse(line);
+      } catch (const Json::exception& e) {
+        throw UsageError(std::string("batch: not JSON: ") + e.what());
+      }
+      if (!request.is_object() || !request.contains("proc") || !request["proc"].is_string()) {
+        throw UsageError("batch: each line needs {\"proc\": NAME, \"args\": [...]}");
+      }
+      if (request.contains("set")) {
+        if (!request["set"].is_object()) throw UsageError("batch: \"set\" must be an object");
+        for (const auto& [name, value] : request["set"].items()) {
+          host.set_global(name + "=" + typed(value));
+        }
+      }
+      std::vector<std::string> args;
+      if (request.contains("args")) {
+        if (!request["args"].is_array()) throw UsageError("batch: \"args\" must be an array");
+        for (const auto& a : request["args"]) args.push_back(typed(a));
+      }
+      response = host.call(host.procedure(request["proc"].get<std::string>()), args);
+    } catch (const UsageError& e) {
+      std::cerr << "funkcja: " << e.what() << '\n';
+      response = Json{{"error", e.what()}};
+      status = 2;
+    }
+    std::cout << one_line(response) << '\n' << std::flush;
+  }
+  return status;
+}
+
+int run(int argc, char** argv) {
+  std::vector<std::string> words(argv + 1, argv + argc);
+  std::vector<std::string> sets;
+  std::vector<int> answers;
+  std::string database;
+  if (const char* env = std::getenv("FUNKCJA_DB"); env != nullptr) database = env;
+  size_t i = 0;
+  for (; i < words.size(); ++i) {
+    const std::string& w = words[i];
+    const auto value = [&]() -> const std::string& {
+      if (i + 1 >= words.size()) throw UsageError(w + " needs a value");
+      return words[++i];
+    };
+    if (w == "--db") {
+      database = value();
+    } else if (w == "--set") {
+      sets.push_back(value());
+    } else if (w == "--answer") {
+      const std::string& n = value();
+      char* end = nullptr;
+      const long button = std::strtol(n.c_str(), &end, 10);
+      if (n.empty() || *end != '\0' || button < 0 || button > 100) {
+        throw UsageError("--answer takes a button number, got '" + n + "'");
+      }
+      answers.push_back(static_cast<int>(button));
+    } else if (w == "-h" || w == "--help") {
+      std::cout << kUsage;
+      return 0;
+    } else {
+      break;
+    }
+  }
+  if (i >= words.size()) throw UsageError("no command given\n" + std::string(kUsage));
+  const std::string command = words[i];
+  const std::vector<std::string> rest(words.begin() + static_cast<long>(i) + 1, words.end());
+
+  Host host;
+  host.echo_message_boxes(true);
+  if (!database.empty()) host.open_database(database);
+  for (const auto& s : sets) host.set_global(s);
+  for (const int a : answers) host.push_answer(a);
+
+  if (command == "list") return list(host);
+  if (command == "call") return call(host, rest);
+  if (command == "batch") return batch(host);
+  if (command == "demo") return demo(host, std::cout);
+  throw UsageError("unknown command '" + command + "'\n" + kUsage);
+}
+
+}  // namespace
+}  // namespace funkcja::cli
+
+int main(int argc, char** argv) {
+  try {
+    return funkcja::cli::run(argc, argv);
+  } catch (const funkcja::cli::UsageError& e) {
+    std::string message = e.what();
+    if (const auto nl = message.find('\n'); nl != std::string::npos) message.resize(nl);
+    std::cerr << "funkcja: " << message << '\n';
+    return 2;
+  } catch (const std::exception& e) {
+    std::cerr << "funkcja: " << e.what() << '\n';
+    return 2;
+  }
+}

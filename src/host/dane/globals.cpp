@@ -1,0 +1,243 @@
+#include "host/dane/globals.hpp"
+
+#include <array>
+#include <charconv>
+#include <cstdlib>
+#include <limits>
+#include <mutex>
+#include <shared_mutex>
+
+#include "frame/cp_literal.hpp"
+#include "frame/text_rules.hpp"
+
+namespace funkcja::dane {
+namespace {
+
+using namespace funkcja::literals;
+
+constexpr std::size_t kCount = static_cast<std::size_t>(Global::kCount);
+
+struct Definition {
+  GlobalInfo info;
+  std::string_view initial;
+};
+
+constexpr std::array<Definition, kCount> kDefinitions = {{
+#define FUNKCJA_GLOBAL_DEFINITION(name, type, capacity, initial) \
+  {{#name, GlobalType::type, capacity}, initial##_cp},
+    FUNKCJA_GLOBALS(FUNKCJA_GLOBAL_DEFINITION)
+#undef FUNKCJA_GLOBAL_DEFINITION
+}};
+
+struct Value {
+  std::int64_t number = 0;
+  std::string text;
+};
+
+struct Store {
+  std::shared_mutex mutex;
+  std::array<Value, kCount> values;
+};
+
+bool is_numeric(GlobalType t) {
+  return t != GlobalType::kText;
+}
+
+std::optional<std::int64_t> parse_whole(std::string_view s) {
+  s = text::trim(s);
+  if (!s.empty() && s.front() == '+') s.remove_prefix(1);
+  std::int64_t v = 0;
+  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+  if (s.empty() || ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
+  return v;
+}
+
+// "12.5" -> 125000 ten-thousandths; at most 4 decimal places.
+std::optional<std::int64_t> parse_decimal4(std::string_view s) {
+  s = text::trim(s);
+  const auto dot = s.find_first_of(".,");
+  const std::string_view whole = s.substr(0, dot);
+  std::string_view fraction = dot == std::string_view::npos ? "" : s.substr(dot + 1);
+  if (fraction.size() > 4) return std::nullopt;
+  const bool negative = !whole.empty() && whole.front() == '-';
+  const auto w =
+      whole.empty() || whole == "-" ? std::optional<std::int64_t>(0) : parse_whole(whole);
+  if (!w || *w > std::numeric_limits<std::int64_t>::max() / 10000 ||
+      *w < std::numeric_limits<std::int64_t>::min() / 10000) {
+    return std::nullopt;
+  }
+  std::int64_t f = 0;
+  for (std::size_t i = 0; i < 4; ++i) {
+    const char c = i < fraction.size() ? fraction[i] : '0';
+    if (c < '0' || c > '9') return std::nullopt;
+    f = f * 10 + (c - '0');
+  }
+  return *w * 10000 + (negative ? -f : f);
+}
+
+std::string format_decimal4(std::int64_t v) {
+  std::string out = v < 0 ? "-" : "";
+  const std::uint64_t magnitude =
+      v < 0 ? static_cast<std::uint64_t>(-(v + 1)) + 1 : static_cast<std::uint64_t>(v);
+  out += std::to_string(magnitude / 10000);
+  std::string fraction = std::to_string(magnitude % 10000);
+  out += '.';
+  out.append(4 - fraction.size(), '0');
+  out += fraction;
+  return out;
+}
+
+// Converts text to the stored form of a global; nothing when it does not fit the type.
+std::optional<Value> convert(const GlobalInfo& gi, std::string_view text) {
+  Value v;
+  switch (gi.type) {
+    case GlobalType::kText:
+      v.text = gi.capacity > 0 ? std::string(text::cut(text, gi.capacity)) : std::string(text);
+      return v;
+    case GlobalType::kChar:
+      v.number = static_cast<unsigned char>(text.empty() ? ' ' : text.front());
+      return v;
+    case GlobalType::kDecimal4: {
+      const auto d = parse_decimal4(text);
+      if (!d) return std::nullopt;
+      v.number = *d;
+      return v;
+    }
+    case GlobalType::kByte: {
+      const auto n = parse_whole(text);
+      if (!n || *n < 0 || *n > 255) return std::nullopt;
+      v.number = *n;
+      return v;
+    }
+    case GlobalType::kInt32:
+    case GlobalType::kDate: {
+      const auto n = parse_whole(text);
+      if (!n || *n < std::numeric_limits<std::int32_t>::min() ||
+          *n > std::numeric_limits<std::int32_t>::max()) {
+        return std::nullopt;
+      }
+      v.number = *n;
+      return v;
+    }
+  }
+  return std::nullopt;
+}
+
+std::size_t index(Global g) {
+  return static_cast<std::size_t>(g);
+}
+
+// Where the settings file lives until the host names its own: $FUNKCJA_SETTINGS, else
+// funkcja.ini in the user's configuration folder.
+std::string default_settings_path() {
+  if (const char* explicit_path = std::getenv("FUNKCJA_SETTINGS");
+      explicit_path && *explicit_path) {
+    return explicit_path;
+  }
+  if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config) {
+    return std::string(config) + "/funkcja/funkcja.ini";
+  }
+  if (const char* home = std::getenv("HOME"); home && *home) {
+    return std::string(home) + "/.config/funkcja/funkcja.ini";
+  }
+  return "funkcja.ini";
+}
+
+Store& store() {
+  static Store* instance = [] {
+    auto* s = new Store;  // shared by every thread until the process ends
+    for (std::size_t i = 0; i < kCount; ++i) {
+      s->values[i] = *convert(kDefinitions[i].info, kDefinitions[i].initial);
+    }
+    s->values[index(Global::GGG_SCIEZKA_SET)].text = default_settings_path();
+    return s;
+  }();
+  return *instance;
+}
+
+}  // namespace
+
+const GlobalInfo& info(Global g) {
+  return kDefinitions[index(g)].info;
+}
+
+std::optional<Global> find(std::string_view name) {
+  std::string key;
+  key.reserve(name.size());
+  for (const char c : text::trim(name)) {
+    if (c == '$') continue;
+    key.push_back(c == ':' ? '_' : (c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c));
+  }
+  for (std::size_t i = 0; i < kCount; ++i) {
+    if (kDefinitions[i].info.name == key) return static_cast<Global>(i);
+  }
+  return std::nullopt;
+}
+
+std::vector<std::string_view> all_names() {
+  std::vector<std::string_view> names;
+  for (const auto& d : kDefinitions) names.push_back(d.info.name);
+  return names;
+}
+
+std::int64_t get_number(Global g) {
+  Store& s = store();
+  std::shared_lock lock(s.mutex);
+  const Value& v = s.values[index(g)];
+  if (is_numeric(info(g).type)) return v.number;
+  return parse_whole(v.text).value_or(0);
+}
+
+std::int32_t get_int(Global g) {
+  const std::int64_t n = get_number(g);
+  if (n > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
+  if (n < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
+  return static_cast<std::int32_t>(n);
+}
+
+std::string get_text(Global g) {
+  Store& s = store();
+  std::shared_lock lock(s.mutex);
+  const Value& v = s.values[index(g)];
+  switch (info(g).type) {
+    case GlobalType::kText:
+      return v.text;
+    case GlobalType::kChar:
+      return std::string(1, static_cast<char>(v.number));
+    case GlobalType::kDecimal4:
+      return format_decimal4(v.number);
+    default:
+      return std::to_string(v.number);
+  }
+}
+
+void set_number(Global g, std::int64_t value) {
+  Store& s = store();
+  std::unique_lock lock(s.mutex);
+  Value& v = s.values[index(g)];
+  if (is_numeric(info(g).type)) {
+    v.number = value;
+  } else {
+    v.text = std::to_string(value);
+  }
+}
+
+bool set_text(Global g, std::string_view value) {
+  auto converted = convert(info(g), value);
+  if (!converted) return false;
+  Store& s = store();
+  std::unique_lock lock(s.mutex);
+  s.values[index(g)] = std::move(*converted);
+  return true;
+}
+
+void reset_all() {
+  Store& s = store();
+  std::unique_lock lock(s.mutex);
+  for (std::size_t i = 0; i < kCount; ++i) {
+    s.values[i] = *convert(kDefinitions[i].info, kDefinitions[i].initial);
+  }
+  s.values[index(Global::GGG_SCIEZKA_SET)].text = default_settings_path();
+}
+
+}  // namespace funkcja::dane

@@ -1,0 +1,62 @@
+// The command-line host's view of libfunkcja: the library opened with dlopen, its procedure
+// table, and a generic call that takes the arguments as the user typed them.
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "funkcja/funkcja.h"
+
+namespace funkcja::cli {
+
+using Json = nlohmann::ordered_json;
+
+// Bad input from the user: reported as one line on stderr with exit code 2.
+struct UsageError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+class Host {
+ public:
+  // Opens the library: $FUNKCJA_LIBRARY, else ../lib/libfunkcja.so beside this program, else
+  // the system's search path. Throws UsageError when it cannot be loaded.
+  Host();
+  ~Host();
+  Host(const Host&) = delete;
+  Host& operator=(const Host&) = delete;
+
+  const fk_procedure& procedure(const std::string& name) const;
+  std::vector<const fk_procedure*> procedures() const;
+  bool exported(const char* name) const;  // the procedure's own symbol is there
+
+  void set_global(const std::string& assignment);  // NAME=VALUE, value in UTF-8
+  void open_database(const std::string& url);
+  void push_answer(int button);
+  void echo_message_boxes(bool on);
+
+  // Calls a procedure with arguments as typed (UTF-8 text, decimal numbers), in declaration
+  // order; omittable trailing parameters may be left off. Returns
+  // {"result": ..., "out": {"param": ...}} with texts exact and untrimmed.
+  Json call(const fk_procedure& procedure, const std::vector<std::string>& args) const;
+
+ private:
+  template <class Fn>
+  Fn symbol(const char* name) const;
+
+  void* handle_ = nullptr;
+};
+
+// "NAME(text text, int32 n?) -> text"
+std::string describe(const fk_procedure& procedure);
+
+// One-line JSON with a blank after every colon and comma: {"result": "x", "out": {}}.
+std::string one_line(const Json& value);
+
+// A result or out value printed on one line: texts as they are, numbers in decimal.
+std::string plain(const Json& value);
+
+}  // namespace funkcja::cli
