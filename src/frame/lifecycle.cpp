@@ -31,7 +31,8 @@ void Library::init(dane::ERRORCLASS* errors, dane::INICLASS* settings) {
                                          &t.VAX_FK.manager(),       &t.VAZ_FK.manager(),
                                          &t.VAY_FK.manager(),       &t.UZYTKOWNIK_FK_LOG.manager()};
   std::lock_guard lock(entry_mutex_);
-  if (init_done_) return;
+  // Acts once; and a killed library stays killed, so an init after the kill does nothing.
+  if (init_done_ || kill_done_) return;
   init_done_ = true;
   if (errors != nullptr) errors_in_use_ = errors;
   if (settings != nullptr) settings_in_use_ = settings;

@@ -1,0 +1,118 @@
+// The command-line host end to end: a separate process that loads libfunkcja with dlopen.
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "funkcja/funkcja.h"
+#include "run_process.hpp"
+
+namespace funkcja {
+namespace {
+
+using testing::run_process;
+
+testing::ProcessResult cli(const std::vector<std::string>& args, const std::string& input = "") {
+  return run_process(FUNKCJA_CLI, args, input, {"FUNKCJA_LIBRARY=" FUNKCJA_LIBRARY});
+}
+
+TEST(CommandLine, ListNamesEveryProcedureAndEachIsExportedUnderItsName) {
+  const auto r = cli({"list"});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_NE(r.out.find("MSG_QST(text text, text buttons, int32 default_button) -> int32\n"),
+            std::string::npos);
+  EXPECT_NE(r.out.find("FUNKCJA_INIT(object errors?, object settings?)\n"), std::string::npos);
+  EXPECT_EQ(r.out.find("not exported"), std::string::npos) << r.out;
+}
+
+TEST(CommandLine, LibraryTableMatchesItsExports) {
+  void* handle = ::dlopen(FUNKCJA_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+  ASSERT_NE(handle, nullptr) << ::dlerror();
+  auto table =
+      reinterpret_cast<const fk_procedure* (*)(size_t*)>(::dlsym(handle, "funkcja_procedures"));
+  ASSERT_NE(table, nullptr);
+  size_t count = 0;
+  const fk_procedure* all = table(&count);
+  ASSERT_GT(count, 0u);
+  for (size_t i = 0; i < count; ++i) {
+    EXPECT_NE(::dlsym(handle, all[i].name), nullptr) << all[i].name;
+    for (size_t k = 0; k < all[i].param_count; ++k) EXPECT_NE(all[i].params[k].name, nullptr);
+  }
+  EXPECT_EQ(::dlsym(handle, "_ZN7funkcja4text4clipESt17basic_string_viewIcSt11char_traitsIcEE"),
+            nullptr);  // internals stay hidden
+  ::dlclose(handle);
+}
+
+TEST(CommandLine, CallPrintsResultAndJsonKeepsTextsExact) {
+  auto r = cli({"--answer", "2", "call", "MSG_QST", "Zamknąć okres?", "&Tak|&Nie", "0"});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(r.out, "2\n");
+  EXPECT_NE(r.err.find("Zamknąć okres?"), std::string::npos);  // the box, shown on stderr
+
+  r = cli({"call", "--json", "MSG_QST", "x", "&Tak|&Nie", "2"});
+  EXPECT_EQ(r.out, "{\"result\": 2, \"out\": {}}\n");
+}
+
+TEST(CommandLine, SetAcceptsBothSpellingsOfAGlobal) {
+  for (const char* name : {"$GLO:MSG_TXT_PYT", "GLO_MSG_TXT_PYT", "glo_msg_txt_pyt"}) {
+    const auto r =
+        cli({"--set", std::string(name) + "=Pytanie księgowej", "call", "MSG_QST", "x", "", "0"});
+    EXPECT_EQ(r.exit_code, 0) << name << ": " << r.err;
+    EXPECT_NE(r.err.find("[Pytanie księgowej]"), std::string::npos) << name;
+  }
+}
+
+TEST(CommandLine, BadInputIsOneLineOnStderrAndExitTwo) {
+  const std::vector<std::vector<std::string>> cases = {
+      {"call", "NIE_MA_TAKIEJ"},
+      {"call", "MSG_QST", "x"},                      // too few arguments
+      {"call", "MSG_QST", "x", "y", "1", "extra"},   // too many
+      {"call", "MSG_QST", "x", "y", "jeden"},        // not a number
+      {"call", "MSG_QST", "x", "y", "99999999999"},  // beyond int32
+      {"call", "MSG_INF", "\xC3\x28"},               // invalid UTF-8
+      {"call", "MSG_INF", "\xE6\x97\xA5"},           // not in code page 1250
+      {"--set", "DANE_ID_FIRMY=abc", "call", "FUNKCJA_KILL"},
+      {"--set", "NIE_MA=1", "call", "FUNKCJA_KILL"},
+      {"--answer"},
+      {"frobnicate"},
+      {},
+  };
+  for (const auto& args : cases) {
+    const auto r = cli(args);
+    std::string shown;
+    for (const auto& a : args) shown += a + " ";
+    EXPECT_EQ(r.exit_code, 2) << shown;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << shown << "\n" << r.err;
+    EXPECT_EQ(r.err.rfind("funkcja: ", 0), 0u) << shown;
+  }
+}
+
+TEST(CommandLine, BatchAnswersEveryLineAndReportsBadOnes) {
+  const std::string input =
+      "{\"proc\": \"MSG_QST\", \"args\": [\"a\", \"&Tak|&Nie\", 2]}\n"
+      "not json\n"
+      "\n"
+      "{\"proc\": \"MSG_QST\", \"args\": [\"a\", \"&Tak|&Nie\", \"x\"]}\n"
+      "{\"proc\": \"FUNKCJA_KILL\", \"set\": {\"$DANE_ID_FIRMY\": 7}}\n";
+  const auto r = cli({"batch"}, input);
+  EXPECT_EQ(r.exit_code, 2);
+  std::vector<nlohmann::json> lines;
+  size_t start = 0;
+  for (size_t nl; (nl = r.out.find('\n', start)) != std::string::npos; start = nl + 1) {
+    lines.push_back(nlohmann::json::parse(r.out.substr(start, nl - start)));
+  }
+  ASSERT_EQ(lines.size(), 4u) << r.out;
+  EXPECT_EQ(lines[0]["result"], 2);
+  EXPECT_TRUE(lines[1].contains("error"));
+  EXPECT_TRUE(lines[2].contains("error"));
+  EXPECT_TRUE(lines[3]["result"].is_null());
+}
+
+TEST(CommandLine, DemoRuns) {
+  const auto r = cli({"demo"});
+  EXPECT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_NE(r.out.find("MSG_QST"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace funkcja
