@@ -143,21 +143,24 @@ struct Signature<R (*)(A...)> {
   using Arg = std::tuple_element_t<I, std::tuple<A...>>;
 };
 
+template <auto Fn, std::size_t... I>
+int invoke_unpacked(const fk_value* args, fk_value* result, std::index_sequence<I...>) {
+  using Sig = Signature<decltype(Fn)>;
+  if (!((args[I].kind == kind_of<typename Sig::template Arg<I>>()) && ...)) return -1;
+  if constexpr (std::is_void_v<typename Sig::Result>) {
+    Fn(value_as<typename Sig::template Arg<I>>(args[I])...);
+    *result = fk_value{};
+  } else {
+    *result = make_value(Fn(value_as<typename Sig::template Arg<I>>(args[I])...));
+  }
+  return 0;
+}
+
 // The uniform entry point of procedure Fn for generic hosts.
 template <auto Fn>
 int invoke(const fk_value* args, fk_value* result) noexcept {
-  using Sig = Signature<decltype(Fn)>;
-  return [&]<std::size_t... I>(std::index_sequence<I...>)->int {
-    if (!((args[I].kind == kind_of<typename Sig::template Arg<I>>()) && ...)) return -1;
-    if constexpr (std::is_void_v<typename Sig::Result>) {
-      Fn(value_as<typename Sig::template Arg<I>>(args[I])...);
-      *result = fk_value{};
-    } else {
-      *result = make_value(Fn(value_as<typename Sig::template Arg<I>>(args[I])...));
-    }
-    return 0;
-  }
-  (std::make_index_sequence<Sig::kArity>{});
+  return invoke_unpacked<Fn>(args, result,
+                             std::make_index_sequence<Signature<decltype(Fn)>::kArity>{});
 }
 
 // One entry of the procedure table, as FK_REGISTER hands it to the registry.
@@ -170,14 +173,15 @@ struct ProcedureInfo {
   fk_invoke_fn invoke;
 };
 
+template <class Sig, std::size_t... I>
+constexpr std::array<fk_kind, sizeof...(I) + 1> kinds_of(std::index_sequence<I...>) {
+  return {kind_of<typename Sig::template Arg<I>>()..., FK_NONE};
+}
+
 template <auto Fn>
 struct KindsOf {
   using Sig = Signature<decltype(Fn)>;
-  static constexpr auto kKinds = []<std::size_t... I>(std::index_sequence<I...>) {
-    return std::array<fk_kind, sizeof...(I) + 1>{kind_of<typename Sig::template Arg<I>>()...,
-                                                 FK_NONE};
-  }
-  (std::make_index_sequence<Sig::kArity>{});
+  static constexpr auto kKinds = kinds_of<Sig>(std::make_index_sequence<Sig::kArity>{});
 };
 
 template <auto Fn>

@@ -111,8 +111,9 @@ bool INICLASS::save_locked() const {
   if (path_.empty()) return false;
   std::string content;
   for (const auto& [name, entries] : sections_) {
-    content += '[' + name + "]\r\n";
-    for (const auto& [key, value] : entries) content += key + '=' + value + "\r\n";
+    content.append("[").append(name).append("]\r\n");
+    for (const auto& [key, value] : entries)
+      content.append(key).append("=").append(value).append("\r\n");
     content += "\r\n";
   }
   return platform::write_file_atomically(path_, content);

@@ -176,6 +176,7 @@ std::optional<Global> find(std::string_view name) {
 
 std::vector<std::string_view> all_names() {
   std::vector<std::string_view> names;
+  names.reserve(kDefinitions.size());
   for (const auto& d : kDefinitions) names.push_back(d.info.name);
   return names;
 }

@@ -76,8 +76,8 @@ HeadlessMessageBox& headless_message_box() {
 }
 
 MessageBox& message_box() {
-  MessageBox* box = installed.load();
-  return box != nullptr ? *box : headless_message_box();
+  if (MessageBox* box = installed.load(); box != nullptr) return *box;
+  return headless_message_box();
 }
 
 void set_message_box(MessageBox* box) {
