@@ -29,32 +29,39 @@ namespace {
 
 using namespace funkcja::literals;
 
-constexpr std::array<std::string_view, 10> kUnits = {
-    "",        "jeden"_cp, "dwa"_cp,    "trzy"_cp,  "cztery"_cp,
-    "pięć"_cp, "sześć"_cp, "siedem"_cp, "osiem"_cp, "dziewięć"_cp};
-
-constexpr std::array<std::string_view, 10> kTeens = {
-    "dziesięć"_cp,   "jedenaście"_cp, "dwanaście"_cp,    "trzynaście"_cp,  "czternaście"_cp,
-    "piętnaście"_cp, "szesnaście"_cp, "siedemnaście"_cp, "osiemnaście"_cp, "dziewiętnaście"_cp};
-
 // clang-format off
-constexpr std::array<std::string_view, 10> kTens = {
-    "", "", "dwadzieścia"_cp, "trzydzieści"_cp, "czterdzieści"_cp, "pięćdziesiąt"_cp,
-    "sześćdziesiąt"_cp, "siedemdziesiąt"_cp, "osiemdziesiąt"_cp, "dziewięćdziesiąt"_cp};
-// clang-format on
+constexpr std::array<Word, 10> kUnits = {
+    make_word(""), make_word("jeden"_cp), make_word("dwa"_cp), make_word("trzy"_cp),
+    make_word("cztery"_cp), make_word("pięć"_cp), make_word("sześć"_cp),
+    make_word("siedem"_cp), make_word("osiem"_cp), make_word("dziewięć"_cp)};
 
-constexpr std::array<std::string_view, 10> kHundreds = {
-    "",           "sto"_cp,      "dwieście"_cp,  "trzysta"_cp,  "czterysta"_cp,
-    "pięćset"_cp, "sześćset"_cp, "siedemset"_cp, "osiemset"_cp, "dziewięćset"_cp};
+constexpr std::array<Word, 10> kTeens = {
+    make_word("dziesięć"_cp), make_word("jedenaście"_cp), make_word("dwanaście"_cp),
+    make_word("trzynaście"_cp), make_word("czternaście"_cp), make_word("piętnaście"_cp),
+    make_word("szesnaście"_cp), make_word("siedemnaście"_cp), make_word("osiemnaście"_cp),
+    make_word("dziewiętnaście"_cp)};
+
+constexpr std::array<Word, 10> kTens = {
+    make_word(""), make_word(""), make_word("dwadzieścia"_cp), make_word("trzydzieści"_cp),
+    make_word("czterdzieści"_cp), make_word("pięćdziesiąt"_cp), make_word("sześćdziesiąt"_cp),
+    make_word("siedemdziesiąt"_cp), make_word("osiemdziesiąt"_cp),
+    make_word("dziewięćdziesiąt"_cp)};
+
+constexpr std::array<Word, 10> kHundreds = {
+    make_word(""), make_word("sto"_cp), make_word("dwieście"_cp), make_word("trzysta"_cp),
+    make_word("czterysta"_cp), make_word("pięćset"_cp), make_word("sześćset"_cp),
+    make_word("siedemset"_cp), make_word("osiemset"_cp), make_word("dziewięćset"_cp)};
 
 constexpr std::array<Forms, 3> kScaleWords = {{
-    {"miliard"_cp, "miliardy"_cp, "miliardów"_cp},
-    {"milion"_cp, "miliony"_cp, "milionów"_cp},
-    {"tysiąc"_cp, "tysiące"_cp, "tysięcy"_cp},
+    {make_word("miliard"_cp), make_word("miliardy"_cp), make_word("miliardów"_cp)},
+    {make_word("milion"_cp), make_word("miliony"_cp), make_word("milionów"_cp)},
+    {make_word("tysiąc"_cp), make_word("tysiące"_cp), make_word("tysięcy"_cp)},
 }};
 
-const UnitWords kZloty{{"złoty"_cp, "złote"_cp, "złotych"_cp},
-                       {"grosz"_cp, "grosze"_cp, "groszy"_cp}};
+constexpr UnitWords kZloty{
+    {make_word("złoty"_cp), make_word("złote"_cp), make_word("złotych"_cp)},
+    {make_word("grosz"_cp), make_word("grosze"_cp), make_word("groszy"_cp)}};
+// clang-format on
 
 constexpr std::string_view kMinus = "minus ";
 
@@ -72,41 +79,45 @@ constexpr std::array<std::uint64_t, 16> kPow10 = [] {
 // 999 999 999 999.99 in grosze plus one.
 constexpr std::uint64_t kHundredthsLimit = kPow10[14];
 
-// The text under construction, in a buffer that the longest possible amount cannot fill:
-// "minus " and five groups of at most four words of at most 16 characters, each after a blank.
-class WordWriter {
+// Collects the words of an amount. Each word is one fixed-width copy of a blank, the word and
+// blank padding, so the text never ends in a blank. The longest amount ("minus " and five
+// groups of four words) plus one word's width fits the buffer.
+class WordBuffer {
  public:
-  // Appends one word: trailing blanks of the text so far go, then one blank and the word.
-  void word(std::string_view w) {
-    while (length_ > kMinus.size() && buffer_[length_ - 1] == text::kBlank) --length_;
-    if (length_ + 1 + w.size() > buffer_.size()) return;  // cannot happen; never overrun
-    buffer_[length_++] = text::kBlank;
-    std::memcpy(buffer_.data() + length_, w.data(), w.size());
-    length_ += w.size();
+  static constexpr std::size_t kCapacity = kMinus.size() + 5 * 4 * Word::kWidth + Word::kWidth;
+
+  void text(std::string_view s) {
+    std::memcpy(buffer_.data() + length_, s.data(), s.size());
+    length_ += s.size();
   }
 
-  bool empty() const { return length_ == kMinus.size(); }
+  void word(const Word& w) {
+    std::memcpy(buffer_.data() + length_, w.text.data(), Word::kWidth);
+    length_ += w.length;
+  }
 
-  // The words, with "minus " in front when asked, blank-padded to kResultLength.
-  std::string finish(bool negative) {
-    std::size_t start = kMinus.size();
-    if (negative) {
-      start = 0;
-      std::memcpy(buffer_.data(), kMinus.data(), kMinus.size());
-    }
-    std::string out(kResultLength, text::kBlank);
-    std::memcpy(out.data(), buffer_.data() + start, length_ - start);
+  std::size_t size() const { return length_; }
+
+  // The text blank-padded to the result's length. The padding is appended with a length
+  // known only at run time, which keeps it a library fill rather than an inline string
+  // instruction whose start-up would cost more than all the words.
+  std::string field() const {
+    std::string out;
+    out.reserve(kResultLength);
+    out.append(buffer_.data(), length_);
+    out.append(kResultLength - length_, text::kBlank);
     return out;
   }
 
  private:
-  std::array<char, 6 + 5 * 4 * 17 + 16> buffer_{};
-  std::size_t length_ = kMinus.size();  // room kept for "minus " in front
+  std::array<char, kCapacity> buffer_;  // written before it is read; no need to clear it
+  std::size_t length_ = 0;
 };
+static_assert(WordBuffer::kCapacity <= kResultLength);
 
 // One group of three digits, then its group word when the group is not zero or when
 // force_word asks for it.
-void spell_group(WordWriter& out, unsigned value, const Forms& forms, bool force_word) {
+void spell_group(WordBuffer& out, unsigned value, const Forms& forms, bool force_word) {
   const unsigned h = value / 100;
   const unsigned t = value / 10 % 10;
   const unsigned u = value % 10;
@@ -162,7 +173,7 @@ const UnitWords& zloty_words() {
   return kZloty;
 }
 
-std::optional<std::uint64_t> hundredths_of(double magnitude) {
+std::optional<std::uint64_t> hundredths_by_digits(double magnitude) {
   if (!std::isfinite(magnitude) || magnitude < 0) return std::nullopt;
   if (magnitude == 0) return 0;
   // d.dddddddddddddde±XX: the 15 significant digits D and the exponent E, so that the
@@ -189,6 +200,21 @@ std::optional<std::uint64_t> hundredths_of(double magnitude) {
   return hundredths;
 }
 
+std::optional<std::uint64_t> hundredths_of(double magnitude) {
+  // Shortcut for the usual amount, whose hundredths are close to a whole number: writing the
+  // magnitude with 15 significant digits moves it by at most 5e-15 of itself, and the product
+  // below is off by at most 2^-53 of itself. When the product lies nearer to the whole number
+  // r than half a hundredth less both errors, the digits round to r as well.
+  const double hundredths = magnitude * 100.0;
+  if (hundredths >= 0 && hundredths < 1e13) {
+    const double r = std::nearbyint(hundredths);
+    if (std::fabs(hundredths - r) < 0.5 - hundredths * 6e-15) {
+      return static_cast<std::uint64_t>(r);
+    }
+  }
+  return hundredths_by_digits(magnitude);
+}
+
 std::string spell_amount(double amount, const UnitWords& units) {
   const auto hundredths = hundredths_of(amount < 0 ? -amount : amount);
   if (!hundredths) return std::string(kResultLength, text::kBlank);
@@ -198,12 +224,14 @@ std::string spell_amount(double amount, const UnitWords& units) {
       static_cast<unsigned>(whole / 1000000000), static_cast<unsigned>(whole / 1000000 % 1000),
       static_cast<unsigned>(whole / 1000 % 1000), static_cast<unsigned>(whole % 1000),
       static_cast<unsigned>(*hundredths % 100)};
-  WordWriter out;
+  WordBuffer out;
+  if (amount < 0) out.text(kMinus);
+  const std::size_t numbers_start = out.size();
   for (int g = 0; g < 3; ++g) spell_group(out, groups[g], kScaleWords[g], false);
   // The main unit is named after 000 too when a higher group was spelled: 1 000 000 złotych.
-  spell_group(out, groups[3], units.main, !out.empty());
+  spell_group(out, groups[3], units.main, out.size() != numbers_start);
   spell_group(out, groups[4], units.hundredths, false);
-  return out.finish(amount < 0);
+  return out.field();
 }
 
 }  // namespace funkcja::words
@@ -222,11 +250,13 @@ std::string SLOWNIEWALUTA(double amount, std::string_view currency) {
   const std::string_view main = text::clip({code.data(), head.size()});
   if (main.empty() || main == "PLN") return SLOWNIE(amount);
 
+  // Any other code names both units in every form: EUR and EUR/100.
   std::memcpy(code.data() + main.size(), words::kHundredthsSuffix.data(),
               words::kHundredthsSuffix.size());
-  const std::string_view hundredths{code.data(), main.size() + words::kHundredthsSuffix.size()};
-  const words::UnitWords units{{main, main, main}, {hundredths, hundredths, hundredths}};
-  return words::spell_amount(amount, units);
+  const words::Word unit = words::make_word(main);
+  const words::Word hundredths =
+      words::make_word({code.data(), main.size() + words::kHundredthsSuffix.size()});
+  return words::spell_amount(amount, {{unit, unit, unit}, {hundredths, hundredths, hundredths}});
 }
 
 }  // namespace funkcja
