@@ -82,6 +82,7 @@ BENCHMARK(BM_IcuSpelloutPl);
 // Prints the runs as usual and keeps their rates for the ratio at the end.
 class RateReporter : public benchmark::ConsoleReporter {
  public:
+  RateReporter() : ConsoleReporter(OO_Tabular) {}
   std::map<std::string, double> rates;
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const auto& r : runs) {

@@ -113,6 +113,7 @@ class WordBuffer {
   std::array<char, kCapacity> buffer_;  // written before it is read; no need to clear it
   std::size_t length_ = 0;
 };
+// The longest words leave room for the padding: the result never has to be cut.
 static_assert(WordBuffer::kCapacity <= kResultLength);
 
 // One group of three digits, then its group word when the group is not zero or when
