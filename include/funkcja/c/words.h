@@ -8,6 +8,11 @@
 extern "C" {
 #endif
 
+/* The amount in Polish words (złoty and grosze), blank-padded to 600 characters. */
+FK_API fk_text SLOWNIE(double amount);
+/* The amount in Polish words with a currency code as unit (PLN, empty or blank: złoty). */
+FK_API fk_text SLOWNIEWALUTA(double amount, fk_text currency);
+
 #ifdef __cplusplus
 }
 #endif
