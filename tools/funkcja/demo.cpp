@@ -33,6 +33,22 @@ const std::vector<Section>& tour() {
         {"STRING_ODWROC", {"Łódź"}},
         {"STR_REPLICATE", {"=-", "10"}},
         {"ZAMIEN_ZNAKI", {"Kow*ski?"}}}},
+      {"Kwoty słownie",
+       {{"SLOWNIE", {"1234.56"}},
+        {"SLOWNIE", {"-5"}},
+        {"SLOWNIEWALUTA", {"1234.56", "eur"}},
+        {"SLOWNIEWALUTA", {"0.05", "CHF"}}}},
+      {"IBAN i NIP",
+       {{"IBANSPR", {"PL30123412341234123412341234"}},
+        {"IBANSPR", {"PL31123412341234123412341234"}},
+        {"SPR_NIP", {"123-456-32-18"}},
+        {"OCZYSC_NIP", {"PL 123-456-32-18"}}}},
+      {"Kalendarz: Wielkanoc, święta, dni robocze",
+       {{"PODAJDATEWIELKANOCY", {"2026"}},
+        {"ISDZIENROBOCZY", {"82541"}},
+        {"ISDZIENROBOCZY", {"81811"}},
+        {"PODAJOSTATNIDZIENROBOCZY", {"82545"}},
+        {"NAZWA_MIESIACA", {"10", "2026"}}}},
       {"Komunikaty systemowe (odpowiedzi na stderr)",
        {{"MSG_INF", {"Zapisano dokument FV 12/2026."}},
         {"MSG_QST", {"Zamknąć okres 11/2026?", "&Tak|&Nie", "2"}}}},
@@ -47,6 +63,17 @@ std::string quoted(const std::vector<std::string>& args) {
     line += Json(args[i]).dump();
   }
   return line;
+}
+
+// A result for the eye: a text padded with blanks shows its words and how many blanks follow.
+std::string shown(const Json& value) {
+  if (!value.is_string()) return value.dump();
+  std::string text = value.get<std::string>();
+  const size_t end = text.find_last_not_of(' ');
+  const size_t blanks = end == std::string::npos ? text.size() : text.size() - end - 1;
+  if (blanks < 2) return value.dump();
+  text.resize(text.size() - blanks);
+  return Json(text).dump() + " + " + std::to_string(blanks) + " blanks";
 }
 
 }  // namespace
@@ -66,11 +93,11 @@ int demo(const Host& host, std::ostream& out) {
         out << "\n== " << section.title << " ==\n";
         header = true;
       }
-      const Json outcome = host.call(*p, step.args);
-      out << "  " << step.procedure << "(" << quoted(step.args) << ")";
-      if (p->result != FK_NONE) out << " = " << outcome["result"].dump();
+      out << "  " << step.procedure << "(" << quoted(step.args) << ")" << std::flush;
+      const Json outcome = host.call(*p, step.args);  // a message box goes to stderr here
+      if (p->result != FK_NONE) out << " = " << shown(outcome["result"]);
       for (const auto& [name, value] : outcome["out"].items()) {
-        out << "; " << name << " = " << value.dump();
+        out << "; " << name << " = " << shown(value);
       }
       out << '\n';
     }
