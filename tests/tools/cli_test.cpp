@@ -4,6 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "frame/cp1250.hpp"
 #include "funkcja/funkcja.h"
 #include "run_process.hpp"
 
@@ -106,6 +107,36 @@ TEST(CommandLine, BatchAnswersEveryLineAndReportsBadOnes) {
   EXPECT_TRUE(lines[1].contains("error"));
   EXPECT_TRUE(lines[2].contains("error"));
   EXPECT_TRUE(lines[3]["result"].is_null());
+}
+
+// Every code page 1250 byte, the five undefined ones included, goes in through the edge
+// conversion and comes back out unchanged (REPLACEPROC with an empty find returns its text).
+TEST(CommandLine, EveryByteSurvivesTheEdgeConversion) {
+  std::string all_bytes;
+  for (int b = 1; b < 256; ++b) all_bytes.push_back(static_cast<char>(b));
+  const std::string utf8 = cp1250::cp1250_to_utf8(all_bytes);
+
+  auto r = cli({"call", "--json", "REPLACEPROC", utf8, "", ""});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(nlohmann::json::parse(r.out)["result"], utf8);
+
+  const std::string with_nul = cp1250::cp1250_to_utf8(std::string(1, '\0') + all_bytes);
+  const nlohmann::json request = {{"proc", "REPLACEPROC"}, {"args", {with_nul, "", ""}}};
+  r = cli({"batch"}, request.dump() + "\n");
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_EQ(nlohmann::json::parse(r.out)["result"], with_nul);
+
+  r = cli({"call", "STRING_ODWROC", "Łódź  "});  // plain output keeps blanks, untrimmed
+  EXPECT_EQ(r.out, "  źdóŁ\n");
+}
+
+TEST(CommandLine, DoneWhenExamples) {
+  auto r = cli({"call", "--json", "STR_REPLACE", "aXbXc", "X", "YY"});
+  EXPECT_EQ(r.out, "{\"result\": \"aYYbYYc\", \"out\": {}}\n");
+  r = cli({"call", "SLOWNIE", "1234.56"});
+  EXPECT_EQ(
+      r.out.rfind(" jeden tysiąc dwieście trzydzieści cztery złote pięćdziesiąt sześć groszy ", 0),
+      0u);
 }
 
 TEST(CommandLine, DemoRuns) {
