@@ -21,6 +21,7 @@
 
 #include "frame/cp_literal.hpp"
 #include "frame/text_rules.hpp"
+#include "text/case.hpp"
 #include "funkcja/words.hpp"
 #include "words/amount_words.hpp"
 
@@ -140,33 +141,6 @@ void spell_group(WordBuffer& out, unsigned value, const Forms& forms, bool force
   if (value != 0 || force_word) out.word(forms[form]);
 }
 
-// Upper case of a code page 1250 character: ASCII and the accented letters of the code page.
-constexpr char upper_cp1250(char c) {
-  const auto b = static_cast<unsigned char>(c);
-  if (b >= 'a' && b <= 'z') return static_cast<char>(b - 0x20);
-  switch (b) {
-    case 0x9A:
-    case 0x9C:
-    case 0x9D:
-    case 0x9E:
-    case 0x9F:  // š ś ť ž ź
-      return static_cast<char>(b - 0x10);
-    case 0xB3:
-      return static_cast<char>(0xA3);  // ł
-    case 0xB9:
-      return static_cast<char>(0xA5);  // ą
-    case 0xBA:
-      return static_cast<char>(0xAA);  // ş
-    case 0xBE:
-      return static_cast<char>(0xBC);  // ľ
-    case 0xBF:
-      return static_cast<char>(0xAF);  // ż
-    default:
-      break;
-  }
-  if (b >= 0xE0 && b <= 0xFE && b != 0xF7) return static_cast<char>(b - 0x20);
-  return c;
-}
 
 }  // namespace
 
@@ -247,7 +221,7 @@ std::string SLOWNIEWALUTA(double amount, std::string_view currency) {
   // The code: the first three characters in upper case; an empty or blank code is PLN.
   std::array<char, words::kCodeLength + words::kHundredthsSuffix.size()> code{};
   const std::string_view head = text::cut(currency, words::kCodeLength);
-  for (std::size_t i = 0; i < head.size(); ++i) code[i] = words::upper_cp1250(head[i]);
+  for (std::size_t i = 0; i < head.size(); ++i) code[i] = text::upper(head[i]);
   const std::string_view main = text::clip({code.data(), head.size()});
   if (main.empty() || main == "PLN") return SLOWNIE(amount);
 
