@@ -1,0 +1,117 @@
+// Wildcard mask matching without backtracking.
+//
+//   SPR_MASKA("abcd", "abc")   -> 0   characters after a final literal are accepted
+//   SPR_MASKA("acxcy", "a*c?") -> 1   "*c" takes the first c; the final "?" leaves "y" over
+//   SPR_MASKA("a b", "a?b")    -> 1   "?" never matches a blank
+#include "funkcja/mask.hpp"
+
+#include <cstddef>
+#include <utility>
+
+#include "frame/text_rules.hpp"
+#include "text/mask_rules.hpp"
+
+namespace funkcja {
+namespace mask {
+namespace {
+
+constexpr std::size_t kCapacity = 100;
+
+// Replaces the first occurrence of `find`; false when there is none.
+bool replace_first(std::string& text, std::string_view find, std::string_view replacement) {
+  const std::size_t at = text.find(find);
+  if (at == std::string::npos) return false;
+  // Built anew rather than replaced in place: the result is at most the mask's length.
+  std::string replaced;
+  replaced.reserve(text.size() - find.size() + replacement.size());
+  replaced.append(text, 0, at).append(replacement).append(text, at + find.size());
+  text = std::move(replaced);
+  return true;
+}
+
+bool contains(std::string_view text, std::string_view part) {
+  return text.find(part) != std::string_view::npos;
+}
+
+bool is_blank(std::string_view s) {
+  return text::clip(s).empty();
+}
+
+}  // namespace
+
+std::string normalise_mask(std::string_view mask) {
+  std::string m(mask);
+  // Every pass shortens the mask, so both loops end within its length.
+  while (contains(m, "?*") || contains(m, "*?")) {
+    replace_first(m, "?*", "*");
+    replace_first(m, "*?", "*");
+  }
+  while (replace_first(m, "**", "*")) {
+  }
+  return m;
+}
+
+std::vector<Piece> split_mask(std::string_view mask) {
+  std::vector<Piece> pieces;
+  pieces.reserve(mask.size());
+  std::size_t start = 0;  // the current piece is mask[start, i)
+  const auto flush = [&](std::size_t end) {
+    const std::string_view piece = mask.substr(start, end - start);
+    if (is_blank(piece)) return;
+    if (piece.front() == '*') {
+      pieces.push_back({PieceKind::kFree, piece.substr(1)});
+    } else {
+      pieces.push_back({PieceKind::kAnchored, piece});
+    }
+  };
+  for (std::size_t i = 0; i < mask.size(); ++i) {
+    if (mask[i] == '?') {
+      flush(i);
+      pieces.push_back({PieceKind::kQuestion, {}});
+      start = i + 1;
+    } else if (mask[i] == '*') {
+      flush(i);
+      start = i;
+    }
+  }
+  flush(mask.size());
+  return pieces;
+}
+
+}  // namespace mask
+
+std::uint8_t SPR_MASKA(std::string_view value, std::string_view mask_text) {
+  constexpr std::uint8_t kFits = 0;
+  constexpr std::uint8_t kDoesNotFit = 1;
+  std::string_view rest = text::clip_to(value, mask::kCapacity);
+  const std::string_view clipped_mask = text::clip_to(mask_text, mask::kCapacity);
+  if (clipped_mask.empty()) return kFits;
+
+  const std::string normalised = mask::normalise_mask(clipped_mask);
+  const std::vector<mask::Piece> pieces = mask::split_mask(normalised);
+  for (std::size_t i = 0; i < pieces.size(); ++i) {
+    const mask::Piece& piece = pieces[i];
+    switch (piece.kind) {
+      case mask::PieceKind::kQuestion:
+        if (rest.empty() || rest.front() == text::kBlank) return kDoesNotFit;
+        rest.remove_prefix(1);
+        if (i + 1 == pieces.size() && !rest.empty()) return kDoesNotFit;
+        break;
+      case mask::PieceKind::kFree: {
+        // A final "*" (or "*" with only blanks after it) accepts whatever remains.
+        if (mask::is_blank(piece.literal)) return kFits;
+        const std::size_t at = rest.find(piece.literal);
+        if (at == std::string_view::npos) return kDoesNotFit;
+        rest.remove_prefix(at + piece.literal.size());
+        break;
+      }
+      case mask::PieceKind::kAnchored:
+        if (!rest.starts_with(piece.literal)) return kDoesNotFit;
+        rest.remove_prefix(piece.literal.size());
+        break;
+    }
+  }
+  return kFits;
+}
+
+}  // namespace funkcja
