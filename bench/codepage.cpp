@@ -45,6 +45,18 @@ void BM_WINTOLATIN_TG(benchmark::State& state) {
 }
 BENCHMARK(BM_WINTOLATIN_TG);
 
+// The worst case for the conversion: every byte has its high bit set.
+void BM_WINTOLATIN_TG_all_high_bytes(benchmark::State& state) {
+  std::string in(kMiB, '\0');
+  for (std::size_t i = 0; i < in.size(); ++i) in[i] = static_cast<char>(0x80 | (i % 128));
+  for (auto _ : state) {
+    std::string out = funkcja::WINTOLATIN_TG(in);
+    benchmark::DoNotOptimize(out.data());
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * in.size()));
+}
+BENCHMARK(BM_WINTOLATIN_TG_all_high_bytes);
+
 void BM_MAZOVIATOWIN_TG(benchmark::State& state) {
   const std::string in = funkcja::WINTOMAZOVIA_TG(polish_text());
   for (auto _ : state) {
