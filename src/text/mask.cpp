@@ -6,9 +6,9 @@
 #include "funkcja/mask.hpp"
 
 #include <cstddef>
-#include <utility>
 
 #include "frame/text_rules.hpp"
+#include "funkcja/strings.hpp"
 #include "text/mask_rules.hpp"
 
 namespace funkcja {
@@ -16,18 +16,6 @@ namespace mask {
 namespace {
 
 constexpr std::size_t kCapacity = 100;
-
-// Replaces the first occurrence of `find`; false when there is none.
-bool replace_first(std::string& text, std::string_view find, std::string_view replacement) {
-  const std::size_t at = text.find(find);
-  if (at == std::string::npos) return false;
-  // Built anew rather than replaced in place: the result is at most the mask's length.
-  std::string replaced;
-  replaced.reserve(text.size() - find.size() + replacement.size());
-  replaced.append(text, 0, at).append(replacement).append(text, at + find.size());
-  text = std::move(replaced);
-  return true;
-}
 
 bool contains(std::string_view text, std::string_view part) {
   return text.find(part) != std::string_view::npos;
@@ -41,13 +29,13 @@ bool is_blank(std::string_view s) {
 
 std::string normalise_mask(std::string_view mask) {
   std::string m(mask);
-  // Every pass shortens the mask, so both loops end within its length.
+  // Each replacement of the first occurrence shortens the mask, so both loops end within its
+  // length.
   while (contains(m, "?*") || contains(m, "*?")) {
-    replace_first(m, "?*", "*");
-    replace_first(m, "*?", "*");
+    m = ZAMIEN_WYRAZENIE(m, "?*", "*");
+    m = ZAMIEN_WYRAZENIE(m, "*?", "*");
   }
-  while (replace_first(m, "**", "*")) {
-  }
+  while (contains(m, "**")) m = ZAMIEN_WYRAZENIE(m, "**", "*");
   return m;
 }
 

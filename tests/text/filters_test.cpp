@@ -13,6 +13,10 @@ namespace {
 
 using namespace funkcja::literals;
 using Filter = std::function<std::string(std::string_view)>;
+#define NAMED(procedure)           \
+  NamedFilter {                    \
+#procedure, funkcja::procedure \
+  }
 
 struct NamedFilter {
   const char* name;
@@ -60,19 +64,17 @@ std::string polish_replaced(std::string_view to) {
 
 TEST(FilterByteClasses, EveryByteStaysGoesOrChangesExactly) {
   const ClassCase cases[] = {
-      {{"TYLKO_CYFRY", funkcja::TYLKO_CYFRY}, "0123456789"},
-      {{"OPUSC_ALFANUMERYCZNE", funkcja::OPUSC_ALFANUMERYCZNE}, "0123456789"},
-      {{"OPUSC_ALFANUMERYCZNE_SOFT", funkcja::OPUSC_ALFANUMERYCZNE_SOFT}, ",-.0123456789"},
-      {{"TYLKO_KWOTY", funkcja::TYLKO_KWOTY}, " +,-.0123456789"},
-      {{"OPUSC_SPACE", funkcja::OPUSC_SPACE}, every_byte_except(" ")},
+      {NAMED(TYLKO_CYFRY), "0123456789"},
+      {NAMED(OPUSC_ALFANUMERYCZNE), "0123456789"},
+      {NAMED(OPUSC_ALFANUMERYCZNE_SOFT), ",-.0123456789"},
+      {NAMED(TYLKO_KWOTY), " +,-.0123456789"},
+      {NAMED(OPUSC_SPACE), every_byte_except(" ")},
       // 247 bytes stay; the capacity of 200 keeps the first 200 of them.
-      {{"CLEARFORFILENAME", funkcja::CLEARFORFILENAME},
-       every_byte_except("*/\\:?\"<>|").substr(0, 200)},
-      {{"USUN_ZNAKI_STERUJACE", funkcja::USUN_ZNAKI_STERUJACE}, every_byte_except("\r\n")},
-      {{"USUN_ZNAKI_NIEDRUKOWALNE", funkcja::USUN_ZNAKI_NIEDRUKOWALNE}, printable_expected()},
-      {{"BEZPL", funkcja::BEZPL}, polish_replaced("acelnoszzACELNOSZZ")},
-      {{"USUN_POLSKIE_ZNAKI", funkcja::USUN_POLSKIE_ZNAKI}, polish_replaced("acelnoszzacelnoszz")},
-  };
+      {NAMED(CLEARFORFILENAME), every_byte_except("*/\\:?\"<>|").substr(0, 200)},
+      {NAMED(USUN_ZNAKI_STERUJACE), every_byte_except("\r\n")},
+      {NAMED(USUN_ZNAKI_NIEDRUKOWALNE), printable_expected()},
+      {NAMED(BEZPL), polish_replaced("acelnoszzACELNOSZZ")},
+      {NAMED(USUN_POLSKIE_ZNAKI), polish_replaced("acelnoszzacelnoszz")}};
   const std::string input = every_byte();
   for (const auto& c : cases) {
     EXPECT_EQ(c.filter.run(input), c.expected) << c.filter.name;
@@ -88,55 +90,44 @@ struct TextCase {
 };
 
 TEST(FilterClipRules, TrailingBlanksAndEmptyArguments) {
-  const NamedFilter digits{"TYLKO_CYFRY", funkcja::TYLKO_CYFRY};
-  const NamedFilter numeric{"OPUSC_ALFANUMERYCZNE", funkcja::OPUSC_ALFANUMERYCZNE};
-  const NamedFilter soft{"OPUSC_ALFANUMERYCZNE_SOFT", funkcja::OPUSC_ALFANUMERYCZNE_SOFT};
-  const NamedFilter amounts{"TYLKO_KWOTY", funkcja::TYLKO_KWOTY};
-  const NamedFilter no_space{"OPUSC_SPACE", funkcja::OPUSC_SPACE};
-  const NamedFilter file{"CLEARFORFILENAME", funkcja::CLEARFORFILENAME};
-  const NamedFilter joined{"USUN_ZNAKI_STERUJACE", funkcja::USUN_ZNAKI_STERUJACE};
-  const NamedFilter printable{"USUN_ZNAKI_NIEDRUKOWALNE", funkcja::USUN_ZNAKI_NIEDRUKOWALNE};
-  const NamedFilter plain{"BEZPL", funkcja::BEZPL};
-  const NamedFilter small{"USUN_POLSKIE_ZNAKI", funkcja::USUN_POLSKIE_ZNAKI};
   const TextCase cases[] = {
-      {digits, "PL 1-2 3", "123"},
-      {digits, "", ""},
-      {digits, "   ", ""},
+      {NAMED(TYLKO_CYFRY), "PL 1-2 3", "123"},
+      {NAMED(TYLKO_CYFRY), "", ""},
+      {NAMED(TYLKO_CYFRY), "   ", ""},
       // An empty or all-blank argument gives "0"; one without digits gives empty text.
-      {numeric, "", "0"},
-      {numeric, "    ", "0"},
-      {numeric, "abc", ""},
-      {numeric, " 12a3 ", "123"},
-      {soft, "", "0"},
-      {soft, "   ", "0"},
-      {soft, "x-1.234,5y", "-1.234,5"},
-      {soft, "+ ", ""},
+      {NAMED(OPUSC_ALFANUMERYCZNE), "", "0"},
+      {NAMED(OPUSC_ALFANUMERYCZNE), "    ", "0"},
+      {NAMED(OPUSC_ALFANUMERYCZNE), "abc", ""},
+      {NAMED(OPUSC_ALFANUMERYCZNE), " 12a3 ", "123"},
+      {NAMED(OPUSC_ALFANUMERYCZNE_SOFT), "", "0"},
+      {NAMED(OPUSC_ALFANUMERYCZNE_SOFT), "   ", "0"},
+      {NAMED(OPUSC_ALFANUMERYCZNE_SOFT), "x-1.234,5y", "-1.234,5"},
+      {NAMED(OPUSC_ALFANUMERYCZNE_SOFT), "+ ", ""},
       // Inner and leading blanks stay, trailing ones are clipped first.
-      {amounts, "kwota: -1 234,50 zł"_cp, " -1 234,50 "},
-      {amounts, " 5   ", " 5"},
-      {amounts, "   ", ""},
-      {no_space, " a b  c   ", "abc"},
-      {no_space, "   ", ""},
+      {NAMED(TYLKO_KWOTY), "kwota: -1 234,50 zł"_cp, " -1 234,50 "},
+      {NAMED(TYLKO_KWOTY), " 5   ", " 5"},
+      {NAMED(TYLKO_KWOTY), "   ", ""},
+      {NAMED(OPUSC_SPACE), " a b  c   ", "abc"},
+      {NAMED(OPUSC_SPACE), "   ", ""},
       // Taken as passed: blanks stay, trailing ones too.
-      {file, "a:b/c*d?.txt", "abcd.txt"},
-      {file, "raport <2026> | \"x\"\\  ", "raport 2026  x  "},
-      {file, "", ""},
-      {joined, "line 1\r\nline 2", "line 1line 2"},
-      {joined, "  two blanks", " two blanks"},
-      {joined, "\r\n indented", "indented"},
-      {joined, "\r\n", ""},
-      {joined, " ", ""},
-      {joined, "tail  ", "tail  "},
-      {printable, "a\tb\r\nc\x7f\x81\x83", "a b\r\nc  \x83"},
-      {printable, std::string_view("\0\0", 2), "  "},
-      {printable, "  ", "  "},
-      {plain, "Łódź"_cp, "Lodz"},
-      {plain, "ZAŻÓŁĆ gęślą jaźń  "_cp, "ZAZOLC gesla jazn"},
-      {plain, "  ", ""},
-      {small, "Łódź"_cp, "lodz"},
-      {small, "ZAŻÓŁĆ Gęślą  "_cp, "ZAzolc Gesla"},
-      {small, "", ""},
-  };
+      {NAMED(CLEARFORFILENAME), "a:b/c*d?.txt", "abcd.txt"},
+      {NAMED(CLEARFORFILENAME), "raport <2026> | \"x\"\\  ", "raport 2026  x  "},
+      {NAMED(CLEARFORFILENAME), "", ""},
+      {NAMED(USUN_ZNAKI_STERUJACE), "line 1\r\nline 2", "line 1line 2"},
+      {NAMED(USUN_ZNAKI_STERUJACE), "  two blanks", " two blanks"},
+      {NAMED(USUN_ZNAKI_STERUJACE), "\r\n indented", "indented"},
+      {NAMED(USUN_ZNAKI_STERUJACE), "\r\n", ""},
+      {NAMED(USUN_ZNAKI_STERUJACE), " ", ""},
+      {NAMED(USUN_ZNAKI_STERUJACE), "tail  ", "tail  "},
+      {NAMED(USUN_ZNAKI_NIEDRUKOWALNE), "a\tb\r\nc\x7f\x81\x83", "a b\r\nc  \x83"},
+      {NAMED(USUN_ZNAKI_NIEDRUKOWALNE), std::string_view("\0\0", 2), "  "},
+      {NAMED(USUN_ZNAKI_NIEDRUKOWALNE), "  ", "  "},
+      {NAMED(BEZPL), "Łódź"_cp, "Lodz"},
+      {NAMED(BEZPL), "ZAŻÓŁĆ gęślą jaźń  "_cp, "ZAZOLC gesla jazn"},
+      {NAMED(BEZPL), "  ", ""},
+      {NAMED(USUN_POLSKIE_ZNAKI), "Łódź"_cp, "lodz"},
+      {NAMED(USUN_POLSKIE_ZNAKI), "ZAŻÓŁĆ Gęślą  "_cp, "ZAzolc Gesla"},
+      {NAMED(USUN_POLSKIE_ZNAKI), "", ""}};
   for (const auto& c : cases) {
     EXPECT_EQ(c.filter.run(c.input), c.expected) << c.filter.name << " of \"" << c.input << "\"";
   }
@@ -152,18 +143,16 @@ struct CapacityCase {
 };
 
 TEST(FilterCapacities, ResultIsCutAtTheCapacityAndNotBefore) {
-  const CapacityCase cases[] = {
-      {{"TYLKO_CYFRY", funkcja::TYLKO_CYFRY}, 2000, '7', true},
-      {{"OPUSC_ALFANUMERYCZNE", funkcja::OPUSC_ALFANUMERYCZNE}, 254, '7', true},
-      {{"OPUSC_ALFANUMERYCZNE_SOFT", funkcja::OPUSC_ALFANUMERYCZNE_SOFT}, 254, '.', true},
-      {{"TYLKO_KWOTY", funkcja::TYLKO_KWOTY}, 2000, '+', true},
-      {{"OPUSC_SPACE", funkcja::OPUSC_SPACE}, 1000, 'x', true},
-      {{"CLEARFORFILENAME", funkcja::CLEARFORFILENAME}, 200, 'x', false},
-      {{"USUN_ZNAKI_STERUJACE", funkcja::USUN_ZNAKI_STERUJACE}, 4000, 'x', false},
-      {{"USUN_ZNAKI_NIEDRUKOWALNE", funkcja::USUN_ZNAKI_NIEDRUKOWALNE}, 4000, 'x', false},
-      {{"BEZPL", funkcja::BEZPL}, 500, 'x', true},
-      {{"USUN_POLSKIE_ZNAKI", funkcja::USUN_POLSKIE_ZNAKI}, 3999, 'x', true},
-  };
+  const CapacityCase cases[] = {{NAMED(TYLKO_CYFRY), 2000, '7', true},
+                                {NAMED(OPUSC_ALFANUMERYCZNE), 254, '7', true},
+                                {NAMED(OPUSC_ALFANUMERYCZNE_SOFT), 254, '.', true},
+                                {NAMED(TYLKO_KWOTY), 2000, '+', true},
+                                {NAMED(OPUSC_SPACE), 1000, 'x', true},
+                                {NAMED(CLEARFORFILENAME), 200, 'x', false},
+                                {NAMED(USUN_ZNAKI_STERUJACE), 4000, 'x', false},
+                                {NAMED(USUN_ZNAKI_NIEDRUKOWALNE), 4000, 'x', false},
+                                {NAMED(BEZPL), 500, 'x', true},
+                                {NAMED(USUN_POLSKIE_ZNAKI), 3999, 'x', true}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.filter.name);
     for (const std::size_t length : {c.capacity - 1, c.capacity, c.capacity + 1, 3 * c.capacity}) {

@@ -19,21 +19,19 @@ struct Case {
 };
 
 TEST(FormatKwota, GroupsSignAndTwoDecimals) {
-  const Case cases[] = {
-      {"1234567.891", "1 234 567,89"},
-      {"-1234.5", "-1 234,50"},
-      {"0", "0,00"},
-      {"0.5", "0,50"},
-      {".5", "0,50"},
-      {"5.", "5,00"},
-      {"+12", "12,00"},
-      {"999", "999,00"},
-      {"1000", "1 000,00"},
-      {"-100000", "-100 000,00"},
-      {"  42.1  ", "42,10"},
-      {"0000000000000000000000012.30", "12,30"},
-      {"1.2300000000000000000000000009", "1,23"},
-  };
+  const Case cases[] = {{"1234567.891", "1 234 567,89"},
+                        {"-1234.5", "-1 234,50"},
+                        {"0", "0,00"},
+                        {"0.5", "0,50"},
+                        {".5", "0,50"},
+                        {"5.", "5,00"},
+                        {"+12", "12,00"},
+                        {"999", "999,00"},
+                        {"1000", "1 000,00"},
+                        {"-100000", "-100 000,00"},
+                        {"  42.1  ", "42,10"},
+                        {"0000000000000000000000012.30", "12,30"},
+                        {"1.2300000000000000000000000009", "1,23"}};
   for (const auto& c : cases) {
     const std::string out = funkcja::FORMATKWOTA(c.input);
     EXPECT_EQ(out, right19(c.expected)) << c.input;
@@ -43,12 +41,11 @@ TEST(FormatKwota, GroupsSignAndTwoDecimals) {
 
 TEST(FormatKwota, RoundsHalfAwayFromZeroInDecimal) {
   // Values a binary double holds just below the half: exact decimal rounding goes up.
-  const Case cases[] = {
-      {"1.005", "1,01"},       {"2.675", "2,68"},   {"1.015", "1,02"},    {"0.285", "0,29"},
-      {"-1.005", "-1,01"},     {"-2.675", "-2,68"}, {"0.004999", "0,00"}, {"0.005", "0,01"},
-      {"-0.005", "-0,01"},     {"-0.004", "0,00"},  {"-0", "0,00"},       {"9.995", "10,00"},
-      {"999.999", "1 000,00"}, {"1.9949", "1,99"},
-  };
+  const Case cases[] = {{"1.005", "1,01"},       {"2.675", "2,68"},   {"1.015", "1,02"},
+                        {"0.285", "0,29"},       {"-1.005", "-1,01"}, {"-2.675", "-2,68"},
+                        {"0.004999", "0,00"},    {"0.005", "0,01"},   {"-0.005", "-0,01"},
+                        {"-0.004", "0,00"},      {"-0", "0,00"},      {"9.995", "10,00"},
+                        {"999.999", "1 000,00"}, {"1.9949", "1,99"}};
   for (const auto& c : cases)
     EXPECT_EQ(funkcja::FORMATKWOTA(c.input), right19(c.expected)) << c.input;
 }
@@ -64,9 +61,9 @@ TEST(FormatKwota, UnreadableTextIsZero) {
 TEST(FormatKwota, WidthBoundary) {
   const std::string overflow(19, '#');
   const Case cases[] = {
-      {"999999999999.99", "999 999 999 999,99"},     // 18 characters
-      {"-999999999999.99", "-999 999 999 999,99"},   // exactly 19
-      {"-999999999999.994", "-999 999 999 999,99"},  // rounds down, still fits
+      {"999999999999.99", "999 999 999 999,99"},    // 18 characters
+      {"-999999999999.99", "-999 999 999 999,99"},  // exactly 19
+      {"-999999999999.994", "-999 999 999 999,99"}  // rounds down, still fits
   };
   for (const auto& c : cases)
     EXPECT_EQ(funkcja::FORMATKWOTA(c.input), right19(c.expected)) << c.input;
@@ -81,12 +78,11 @@ TEST(FormatKwota, WidthBoundary) {
 
 TEST(FormatData, DayMonthYear) {
   const std::string blank(10, ' ');
-  const Case cases[] = {
-      {"1", "29-12-1800"},       {"4", "01-01-1801"},     {"36163", "01-01-1900"},
-      {"72746", "29-02-2000"},   {"82522", "05-12-2026"}, {" 82522 ", "05-12-2026"},
-      {"82522.9", "05-12-2026"},  // the whole part
-      {"+4", "01-01-1801"},
-  };
+  const Case cases[] = {{"1", "29-12-1800"},       {"4", "01-01-1801"},
+                        {"36163", "01-01-1900"},   {"72746", "29-02-2000"},
+                        {"82522", "05-12-2026"},   {" 82522 ", "05-12-2026"},
+                        {"82522.9", "05-12-2026"},  // the whole part
+                        {"+4", "01-01-1801"}};
   for (const auto& c : cases) EXPECT_EQ(funkcja::FORMATDATA(c.input), c.expected) << c.input;
   const std::string last = std::to_string(funkcja::date::last_day());
   EXPECT_EQ(funkcja::FORMATDATA(last), "31-12-9999");

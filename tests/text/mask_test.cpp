@@ -7,11 +7,8 @@
 #include <vector>
 
 #include "funkcja/mask.hpp"
-#include "text/mask_rules.hpp"
 
 namespace {
-
-using funkcja::mask::PieceKind;
 
 struct Case {
   std::string_view value;
@@ -113,49 +110,6 @@ TEST(MaskCapacity, LongLiteralsAreMatchedWhole) {
       {std::string(55, 'a'), std::string(60, 'a'), 1},
       {std::string(60, 'a'), std::string(60, 'a'), 0},
   });
-}
-
-TEST(MaskRules, Normalisation) {
-  const struct {
-    std::string_view mask;
-    std::string_view expected;
-  } cases[] = {
-      {"a?*b", "a*b"},     {"a??*b", "a*b"}, {"*?", "*"},         {"?*?", "*"},
-      {"a**b", "a*b"},     {"??", "??"},     {"a?b*?c", "a?b*c"}, {"***", "*"},
-      {"?a*", "?a*"},      {"*?*?*", "*"},   {"a? *", "a? *"},    {"", ""},
-      {"x?y?*z", "x?y*z"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(funkcja::mask::normalise_mask(c.mask), c.expected) << c.mask;
-  }
-}
-
-TEST(MaskRules, Pieces) {
-  using P = std::pair<PieceKind, std::string_view>;
-  const struct {
-    std::string_view mask;
-    std::vector<P> pieces;
-  } cases[] = {
-      {"a*b*c?",
-       {{PieceKind::kAnchored, "a"},
-        {PieceKind::kFree, "b"},
-        {PieceKind::kFree, "c"},
-        {PieceKind::kQuestion, ""}}},
-      {"a? ?b",
-       {{PieceKind::kAnchored, "a"},
-        {PieceKind::kQuestion, ""},
-        {PieceKind::kQuestion, ""},
-        {PieceKind::kAnchored, "b"}}},
-      {"*", {{PieceKind::kFree, ""}}},
-      {" *x", {{PieceKind::kFree, "x"}}},
-      {"a ?", {{PieceKind::kAnchored, "a "}, {PieceKind::kQuestion, ""}}},
-      {"", {}},
-  };
-  for (const auto& c : cases) {
-    std::vector<P> got;
-    for (const auto& p : funkcja::mask::split_mask(c.mask)) got.emplace_back(p.kind, p.literal);
-    EXPECT_EQ(got, c.pieces) << c.mask;
-  }
 }
 
 }  // namespace
