@@ -5,6 +5,7 @@
 //   FORMATDATA("82522")        -> "05-12-2026"
 #include <cstdint>
 #include <iterator>
+#include <optional>
 #include <string>
 
 #include "calendar/standard_date.hpp"
@@ -54,6 +55,16 @@ void append_two_digits(std::string& out, std::int32_t value) {
   out.push_back(static_cast<char>('0' + value % 10));
 }
 
+// The day, month and year of a standard date written in text; nothing for unreadable text,
+// 0, and days outside the calendar.
+std::optional<date::Civil> read_date(std::string_view day_number) {
+  const auto read = decimal::read_decimal(day_number);
+  if (!read) return std::nullopt;
+  const auto day = decimal::whole_part(*read);
+  if (!day) return std::nullopt;
+  return date::to_civil(*day);
+}
+
 }  // namespace
 
 std::string FORMATKWOTA(std::string_view number) {
@@ -70,13 +81,8 @@ std::string FORMATKWOTA(std::string_view number) {
 }
 
 std::string FORMATDATA(std::string_view day_number) {
-  const std::string blank(kDateWidth, text::kBlank);
-  const auto read = decimal::read_decimal(day_number);
-  if (!read) return blank;
-  const auto day = decimal::whole_part(*read);
-  if (!day) return blank;
-  const auto civil = date::to_civil(*day);
-  if (!civil) return blank;
+  const auto civil = read_date(day_number);
+  if (!civil) return std::string(kDateWidth, text::kBlank);
   std::string out;
   out.reserve(kDateWidth);
   append_two_digits(out, civil->day);
