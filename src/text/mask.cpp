@@ -15,8 +15,6 @@ namespace funkcja {
 namespace mask {
 namespace {
 
-constexpr std::size_t kCapacity = 100;
-
 bool contains(std::string_view text, std::string_view part) {
   return text.find(part) != std::string_view::npos;
 }
@@ -26,6 +24,10 @@ bool is_blank(std::string_view s) {
 }
 
 }  // namespace
+
+bool needs_normalising(std::string_view mask) {
+  return contains(mask, "?*") || contains(mask, "*?") || contains(mask, "**");
+}
 
 std::string normalise_mask(std::string_view mask) {
   std::string m(mask);
@@ -39,23 +41,26 @@ std::string normalise_mask(std::string_view mask) {
   return m;
 }
 
-std::vector<Piece> split_mask(std::string_view mask) {
-  std::vector<Piece> pieces;
-  pieces.reserve(mask.size());
+PieceList split_mask(std::string_view mask) {
+  mask = text::cut(mask, kCapacity);
+  PieceList pieces;
+  const auto push = [&](PieceKind kind, std::string_view literal) {
+    pieces.items[pieces.size++] = {kind, literal.data(), literal.size()};
+  };
   std::size_t start = 0;  // the current piece is mask[start, i)
   const auto flush = [&](std::size_t end) {
     const std::string_view piece = mask.substr(start, end - start);
     if (is_blank(piece)) return;
     if (piece.front() == '*') {
-      pieces.push_back({PieceKind::kFree, piece.substr(1)});
+      push(PieceKind::kFree, piece.substr(1));
     } else {
-      pieces.push_back({PieceKind::kAnchored, piece});
+      push(PieceKind::kAnchored, piece);
     }
   };
   for (std::size_t i = 0; i < mask.size(); ++i) {
     if (mask[i] == '?') {
       flush(i);
-      pieces.push_back({PieceKind::kQuestion, {}});
+      push(PieceKind::kQuestion, {});
       start = i + 1;
     } else if (mask[i] == '*') {
       flush(i);
@@ -75,27 +80,33 @@ std::uint8_t SPR_MASKA(std::string_view value, std::string_view mask_text) {
   const std::string_view clipped_mask = text::clip_to(mask_text, mask::kCapacity);
   if (clipped_mask.empty()) return kFits;
 
-  const std::string normalised = mask::normalise_mask(clipped_mask);
-  const std::vector<mask::Piece> pieces = mask::split_mask(normalised);
-  for (std::size_t i = 0; i < pieces.size(); ++i) {
-    const mask::Piece& piece = pieces[i];
+  // Most masks have no wildcards side by side and are walked as they are, without a copy.
+  std::string normalised;
+  std::string_view walked = clipped_mask;
+  if (mask::needs_normalising(walked)) {
+    normalised = mask::normalise_mask(walked);
+    walked = normalised;
+  }
+  const mask::PieceList pieces = mask::split_mask(walked);
+  for (std::size_t i = 0; i < pieces.size; ++i) {
+    const mask::Piece& piece = pieces.items[i];
     switch (piece.kind) {
       case mask::PieceKind::kQuestion:
         if (rest.empty() || rest.front() == text::kBlank) return kDoesNotFit;
         rest.remove_prefix(1);
-        if (i + 1 == pieces.size() && !rest.empty()) return kDoesNotFit;
+        if (i + 1 == pieces.size && !rest.empty()) return kDoesNotFit;
         break;
       case mask::PieceKind::kFree: {
         // A final "*" (or "*" with only blanks after it) accepts whatever remains.
-        if (mask::is_blank(piece.literal)) return kFits;
-        const std::size_t at = rest.find(piece.literal);
+        if (mask::is_blank(piece.literal())) return kFits;
+        const std::size_t at = rest.find(piece.literal());
         if (at == std::string_view::npos) return kDoesNotFit;
-        rest.remove_prefix(at + piece.literal.size());
+        rest.remove_prefix(at + piece.literal().size());
         break;
       }
       case mask::PieceKind::kAnchored:
-        if (!rest.starts_with(piece.literal)) return kDoesNotFit;
-        rest.remove_prefix(piece.literal.size());
+        if (!rest.starts_with(piece.literal())) return kDoesNotFit;
+        rest.remove_prefix(piece.literal().size());
         break;
     }
   }
