@@ -43,8 +43,9 @@ FK_API std::string ZAMIEN_WYRAZENIE(std::string_view text, std::string_view find
 FK_API std::string REPLACEPROC(std::string_view text, std::string_view find,
                                std::string_view replacement);
 
-// Replaces every occurrence of find (as passed) in one pass: inserted replacements are never
-// searched again. The text "@@##@@$$" in the input is replaced as well. Capacity 49 999.
+// Replaces every occurrence of find (as passed) in one pass from left to right: inserted
+// replacements are never searched again. Every "@@##@@$$" in the input is replaced as well.
+// The text is read and the result kept up to 49 999 characters; an empty find returns the text.
 FK_API std::string REPLACEPROC2(std::string_view text, std::string_view find,
                                 std::string_view replacement);
 

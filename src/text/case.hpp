@@ -15,7 +15,7 @@ namespace funkcja::text {
 
 namespace detail {
 
-inline constexpr std::array<unsigned char, 256> kUpperCase = [] {
+constexpr std::array<unsigned char, 256> make_upper_case() {
   using namespace funkcja::literals;
   std::array<unsigned char, 256> table{};
   for (std::size_t i = 0; i < table.size(); ++i) table[i] = static_cast<unsigned char>(i);
@@ -27,7 +27,9 @@ inline constexpr std::array<unsigned char, 256> kUpperCase = [] {
     table[static_cast<unsigned char>(small[i])] = static_cast<unsigned char>(capital[i]);
   }
   return table;
-}();
+}
+
+inline constexpr std::array<unsigned char, 256> kUpperCase = make_upper_case();
 
 }  // namespace detail
 

