@@ -1,4 +1,4 @@
-// C++ interface: mask procedures.
+// C++ interface: matching a value against a wildcard mask.
 #pragma once
 
 #include <cstdint>
@@ -8,4 +8,12 @@
 #include "funkcja/export.h"
 #include "funkcja/types.hpp"
 
-namespace funkcja {}  // namespace funkcja
+namespace funkcja {
+
+// 0 when the value fits the mask ("*" any run, "?" one character other than a blank), 1 when
+// it does not. An empty or all-blank mask fits every value. The match never backtracks: each
+// "*" takes the first occurrence of the literal after it. Characters after a final literal
+// are accepted ("abc" fits "abcd").
+FK_API std::uint8_t SPR_MASKA(std::string_view value, std::string_view mask);
+
+}  // namespace funkcja

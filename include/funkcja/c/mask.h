@@ -1,4 +1,4 @@
-/* C interface: mask procedures. Included by funkcja/funkcja.h. */
+/* C interface: mask matching. Included by funkcja/funkcja.h. */
 #ifndef FUNKCJA_C_MASK_H
 #define FUNKCJA_C_MASK_H
 
@@ -7,6 +7,9 @@
 #ifdef __cplusplus
 extern "C" {
 #endif
+
+/* 0 when the value fits the wildcard mask ("*", "?"), 1 when it does not. */
+FK_API uint8_t SPR_MASKA(fk_text value, fk_text mask);
 
 #ifdef __cplusplus
 }
