@@ -53,6 +53,8 @@ struct Control {
   // Selected characters of an entry, 1-based and inclusive; 0 when nothing is selected.
   std::int32_t sel_start = 0;
   std::int32_t sel_end = 0;
+  bool read_only = false;  // shows its text but takes no typing
+  bool skip = false;       // not a tab stop: the focus reaches it only by the mouse
   bool immediate = false;  // typing raises a new-selection event at each change
   bool dirty = false;      // typed into since it was last accepted
 

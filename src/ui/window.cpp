@@ -29,6 +29,10 @@ bool takes_focus(const Control& c) {
   return control_type::focusable(c.type) && c.enabled && !c.hidden;
 }
 
+bool is_stop(const Control& c) {
+  return takes_focus(c) && !c.skip;
+}
+
 }  // namespace
 
 Window::Window(WindowOptions options) : options_(std::move(options)), rect_(options_.rect) {
@@ -108,7 +112,7 @@ std::int32_t Window::next_stop(std::int32_t from) const {
   const std::int32_t n = last_control();
   for (std::int32_t i = 1; i <= n; ++i) {
     const std::int32_t candidate = (((from - 1 + i) % n) + n) % n + 1;
-    if (takes_focus(controls_[static_cast<std::size_t>(candidate - 1)])) return candidate;
+    if (is_stop(controls_[static_cast<std::size_t>(candidate - 1)])) return candidate;
   }
   return from;
 }
@@ -117,7 +121,7 @@ std::int32_t Window::previous_stop(std::int32_t from) const {
   const std::int32_t n = last_control();
   for (std::int32_t i = 1; i <= n; ++i) {
     const std::int32_t candidate = (((from - 1 - i) % n) + n) % n + 1;
-    if (takes_focus(controls_[static_cast<std::size_t>(candidate - 1)])) return candidate;
+    if (is_stop(controls_[static_cast<std::size_t>(candidate - 1)])) return candidate;
   }
   return from;
 }
@@ -275,7 +279,7 @@ void Window::process_key(std::int32_t k) {
     }
     return;
   }
-  if (!ct::editable(type)) return;
+  if (!ct::editable(type) || c->read_only) return;
   const bool multi_line = type == ct::kText || type == ct::kRichText;
   switch (k) {
     case key::kEnter:
@@ -318,7 +322,7 @@ void Window::user_key(std::int32_t key_code) {
 void Window::user_type(std::string_view text) {
   if (focus_ != 0) {
     Control& c = control(focus_);
-    if (control_type::editable(c.type) && c.enabled && !c.hidden) {
+    if (control_type::editable(c.type) && !c.read_only && c.enabled && !c.hidden) {
       type_into(c, text);
       if (c.immediate) post(event::kNewSelection, focus_);
     }
@@ -405,7 +409,7 @@ void Window::run() {
   open_steps();
   if (focus_ == 0) {
     const std::int32_t first = next_stop(0);
-    if (const Control* c = find(first); c != nullptr && takes_focus(*c)) focus_ = first;
+    if (const Control* c = find(first); c != nullptr && is_stop(*c)) focus_ = first;
   }
   on_open();
   post(event::kOpenWindow);
