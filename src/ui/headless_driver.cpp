@@ -242,7 +242,7 @@ void HeadlessDriver::record(const Window& w, std::string_view step, bool full) {
     if (full) {
       text = "[" + s.key + "] " + quoted(s.caption) + " " + geometry + "\n";
     } else {
-      text = "  > " + std::string(step) + "\n";
+      text = "  > " + utf8(step) + "\n";
       if (before != nullptr && !(before->rect == s.rect)) text += "  ~ window " + geometry + "\n";
     }
     for (const Control& c : s.controls) {
