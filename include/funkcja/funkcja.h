@@ -154,5 +154,6 @@ FK_API void fk_msgbox_set_echo(int on);
 #include "funkcja/c/words.h"
 #include "funkcja/c/validation.h"
 #include "funkcja/c/calendar.h"
+#include "funkcja/c/windows.h"
 
 #endif

@@ -12,4 +12,5 @@
 #include "funkcja/strings.hpp"
 #include "funkcja/types.hpp"
 #include "funkcja/validation.hpp"
+#include "funkcja/windows.hpp"
 #include "funkcja/words.hpp"

@@ -17,4 +17,22 @@ FK_API void MSG_OST(std::string_view text);
 FK_API std::int32_t MSG_QST(std::string_view text, std::string_view buttons,
                             std::int32_t default_button);
 
+// The library's own message windows, captioned with the program's name. Message type: 0 or 1
+// information, 2 warning.
+
+// Information window: the type's icon and title, the text (first 3,000 characters), one
+// "Zamknij" button.
+FK_API void MSG_INFO(std::string_view text, std::uint8_t type = 0);
+// Confirm window: the title (first 100 characters) and the text (3,000); returns 1 when the
+// user chose "Wykonaj" (or F10), 0 for any other way of closing.
+FK_API std::uint8_t MSG_WYKONAJ(std::string_view text, std::string_view title,
+                                std::uint8_t type = 0);
+// Information window with a details area (4,000 characters each) that "&Szczegóły" shows and
+// hides.
+FK_API void MSG_ADVINFO(std::string_view text, std::string_view details, std::uint8_t type = 0);
+// The current user's stored messages of a context, as a list; nothing when there are none.
+// Caption and header are used for the context "MWONLAKTOUT" only.
+FK_API void KOMUNIKAT_INFO(std::string_view context, std::string_view caption,
+                           std::string_view header);
+
 }  // namespace funkcja

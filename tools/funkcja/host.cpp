@@ -130,6 +130,10 @@ Fn Host::symbol(const char* name) const {
   return reinterpret_cast<Fn>(address);
 }
 
+void* Host::function(const char* name) const {
+  return symbol<void*>(name);
+}
+
 bool Host::exported(const char* name) const {
   return ::dlsym(handle_, name) != nullptr;
 }

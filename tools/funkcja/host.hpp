@@ -43,6 +43,9 @@ class Host {
   // {"result": ..., "out": {"param": ...}} with texts exact and untrimmed.
   Json call(const fk_procedure& procedure, const std::vector<std::string>& args) const;
 
+  // The address of an exported C function of the library; throws UsageError when it lacks it.
+  void* function(const char* name) const;
+
  private:
   template <class Fn>
   Fn symbol(const char* name) const;

@@ -1,7 +1,8 @@
 // funkcja: the command-line host of libfunkcja.
 //
 //   funkcja list
-//   funkcja [--db URL] [--set NAME=VALUE]... [--answer N]... call [--json] NAME [ARG...]
+//   funkcja [--db URL] [--set NAME=VALUE]... [--answer N]... call [--json]
+//           [--script FILE] [--do ACTION]... [--script-out FILE] NAME [ARG...]
 //   funkcja [options] batch        (one JSON request per line on stdin)
 //   funkcja [options] demo
 //
@@ -15,6 +16,7 @@
 
 #include "demo.hpp"
 #include "host.hpp"
+#include "window_script.hpp"
 
 namespace funkcja::cli {
 namespace {
@@ -23,6 +25,9 @@ constexpr const char* kUsage =
     "usage: funkcja [--db URL] [--set NAME=VALUE]... [--answer N]... COMMAND\n"
     "  list                          every exported procedure with its parameters\n"
     "  call [--json] NAME [ARG...]   call one procedure (texts in UTF-8, numbers in decimal)\n"
+    "    --script FILE / --do ACTION   user actions for its windows (key F10, type T, click T,\n"
+    "                                  choose N, select N, close); none: Esc\n"
+    "    --script-out FILE             write what each window showed"
     "  batch                         one {\"proc\",\"args\",\"set\"} JSON object per stdin line\n"
     "  demo                          a short tour of the library\n"
     "options:\n"
@@ -53,14 +58,21 @@ void print_call(const fk_procedure& p, const Json& outcome, bool json) {
 int call(const Host& host, const std::vector<std::string>& words) {
   size_t i = 0;
   bool json = false;
-  if (i < words.size() && words[i] == "--json") {
-    json = true;
-    ++i;
+  WindowScript script;
+  while (i < words.size()) {
+    if (words[i] == "--json") {
+      json = true;
+      ++i;
+    } else if (!take_window_option(words, i, script)) {
+      break;
+    }
   }
   if (i >= words.size()) throw UsageError("call: which procedure? (see 'funkcja list')");
   const fk_procedure& p = host.procedure(words[i]);
   const std::vector<std::string> args(words.begin() + static_cast<long>(i) + 1, words.end());
+  start_window_script(host, script);
   print_call(p, host.call(p, args), json);
+  finish_window_script(host, script);
   return 0;
 }
 
@@ -149,6 +161,7 @@ int run(int argc, char** argv) {
 
   Host host;
   host.echo_message_boxes(true);
+  echo_windows(host);
   if (!database.empty()) host.open_database(database);
   for (const auto& s : sets) host.set_global(s);
   for (const int a : answers) host.push_answer(a);

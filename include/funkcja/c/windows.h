@@ -1,0 +1,79 @@
+/* C interface: window helpers, the host's control of the window layer, and the list and
+ * pop-up objects that the helpers take. Included by funkcja/funkcja.h. */
+#ifndef FUNKCJA_C_WINDOWS_H
+#define FUNKCJA_C_WINDOWS_H
+
+#include "funkcja/funkcja.h"
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* A window of the library's window layer, for procedures that take a window; passed as an
+ * object. */
+typedef struct fk_window fk_window;
+/* A list (queue) of records whose fields are texts. */
+typedef struct fk_queue fk_queue;
+/* A browse's pop-up menu (POPUPCLASS). */
+typedef struct fk_popupclass fk_popupclass;
+
+FK_API void SELECT_MOUSELEFT(fk_text picture);
+FK_API void SELECT_KEYBOARD(fk_text picture);
+FK_API uint8_t THREAD_INS(fk_text window_name);
+FK_API void THREAD_DEL(fk_text window_name);
+FK_API uint8_t MAKSYMALIZUJ(void);
+FK_API void MAKSYMALIZACJAOFF(void);
+FK_API void STRSTYLTOOLBAR(int32_t control, uint8_t size, uint8_t second, uint8_t keep_position);
+FK_API void STRSTYLOPIS(int32_t control, uint8_t size, uint8_t second);
+FK_API void STRSTYLNAGLOWEK(int32_t control, uint8_t size, uint8_t second);
+FK_API void USTAW4IKONYBROWSERA(fk_popupclass *popup, uint8_t mode);
+/* leaf_icon 0 (omitted) means 2. */
+FK_API void USTAWIKONYDRZEWA(int32_t list, fk_queue *rows, int32_t leaf_icon);
+FK_API void FILEDIALOGBOX_WATEK(fk_text title, fk_text start_folder, fk_text notify_thread);
+
+/* ---- Lists and pop-up menus ------------------------------------------------------------ */
+
+FK_API fk_queue *fk_queue_new(void);
+FK_API void fk_queue_free(fk_queue *queue);
+FK_API size_t fk_queue_count(const fk_queue *queue);
+/* Adds an empty record; returns its number (1 = first). */
+FK_API size_t fk_queue_add(fk_queue *queue);
+/* Field numbers start at 1; a record grows to the field written. */
+FK_API void fk_queue_set(fk_queue *queue, size_t record, size_t field, fk_text value);
+/* Empty text for a record or field that does not exist. */
+FK_API fk_text fk_queue_get(const fk_queue *queue, size_t record, size_t field);
+
+FK_API fk_popupclass *fk_popupclass_new(void);
+FK_API void fk_popupclass_free(fk_popupclass *popup);
+FK_API void fk_popupclass_add_item(fk_popupclass *popup, fk_text name, fk_text text);
+FK_API fk_text fk_popupclass_text(const fk_popupclass *popup, fk_text name);
+FK_API fk_text fk_popupclass_icon(const fk_popupclass *popup, fk_text name);
+
+/* ---- The window layer, for hosts ------------------------------------------------------- */
+
+/* The calling thread's number in the window layer (1 for the first thread that asks). */
+FK_API int32_t fk_ui_thread_number(void);
+/* The calling thread's oldest posted event, waiting up to wait_ms for one; 0 when none came. */
+FK_API int32_t fk_ui_take_posted_event(int32_t wait_ms);
+/* Waits until every folder dialog started by FILEDIALOGBOX_WATEK has finished. */
+FK_API void fk_ui_join_threads(void);
+
+/* Queues one action of the headless window driver ("key F10", "type text", "click Wykonaj",
+ * "choose 2", "select 3", "mouse 3", "timer", "size 300 200", "close"; text in code page
+ * 1250). Returns 1, or 0 for a line that is not an action. Without actions a window is
+ * answered as if Esc were pressed. */
+FK_API int fk_ui_script_push(fk_text action);
+/* Forgets queued actions and the record of shown windows. */
+FK_API void fk_ui_script_clear(void);
+/* What every window showed and each step did, in UTF-8. */
+FK_API fk_text fk_ui_script_output(void);
+/* Whether windows are printed to stderr as they are shown. */
+FK_API void fk_ui_set_echo(int on);
+/* The answer of the next folder-choice dialog: a folder, or cancelled when confirmed is 0. */
+FK_API void fk_ui_folder_push_answer(fk_text folder, int confirmed);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

@@ -1,0 +1,73 @@
+// Sizing a window to fill the application frame. The frame is the first window of the thread
+// $GGG:WATEKAPP; the window takes its width less the side margins and its height less the
+// caption, the ribbon or toolbar band and the bottom margin, and stands at (0, 0).
+#include <cstdlib>
+
+#include "funkcja/windows.hpp"
+#include "host/dane/globals.hpp"
+#include "host/platform/system_metrics.hpp"
+#include "ui/window.hpp"
+#include "ui/window_threads.hpp"
+
+namespace funkcja {
+namespace {
+
+using namespace funkcja::ui;
+using dane::Global;
+
+constexpr std::int32_t kRibbonHeight = 70;
+constexpr std::int32_t kRibbonHeightLargeIcons = 62;
+constexpr std::int32_t kToolbarHeight = 28;
+
+bool is_one(Global g) {
+  return dane::get_int(g) == 1;
+}
+
+}  // namespace
+
+std::uint8_t MAKSYMALIZUJ() {
+  Window* w = active_window();
+  if (w == nullptr) return 0;
+  if (!is_one(Global::GGG_MAKSYMALIZACJA_ROVAN) &&
+      !is_one(Global::GGG_MAKSYMALIZACJA_ROVAN_BEZWARUNKOWO)) {
+    return 0;
+  }
+  // The unconditional switch acts once.
+  if (is_one(Global::GGG_MAKSYMALIZACJA_ROVAN_BEZWARUNKOWO)) {
+    dane::set_number(Global::GGG_MAKSYMALIZACJA_ROVAN_BEZWARUNKOWO, 0);
+  }
+  const platform::SystemMetrics& m = platform::system_metrics();
+  const std::int32_t f = m.get(platform::kMetricSizingFrame) - 4;
+  const std::int32_t height_margin = dane::get_int(Global::GGG_MAKSYMALIZACJA_MARG_WYS) + f;
+  const std::int32_t width_margin =
+      dane::get_int(Global::GGG_MAKSYMALIZACJA_MARG_SZER) + f + (f > 1 ? 8 : 6);
+  const std::int32_t caption = m.get(platform::kMetricCaption);
+  std::int32_t band = 0;
+  if (dane::get_int(Global::GLO_RIBBONOFF) == 0) {
+    band = m.get(platform::kMetricIconWidth) > 32 ? kRibbonHeightLargeIcons : kRibbonHeight;
+  } else if (is_one(Global::GGG_PARAMETR_UZ_TOOLBAR)) {
+    band = kToolbarHeight;
+  }
+  // Without a frame window the application fills the screen.
+  const Rect frame = frame_rect(dane::get_int(Global::GGG_WATEKAPP), true)
+                         .value_or(Rect{0, 0, m.get(platform::kMetricScreenWidth),
+                                        m.get(platform::kMetricScreenHeight)});
+  const std::int32_t height = frame.height - height_margin - caption - band;
+  const std::int32_t width = frame.width - width_margin;
+  if (width <= 0 || height <= 0) return 0;  // a frame too small to hold the window
+  const Rect now = w->rect();
+  if (now == Rect{0, 0, width, height}) return 2;
+  w->set_rect({0, 0, width, height});
+  w->post(event::kSized);
+  return 1;
+}
+
+void MAKSYMALIZACJAOFF() {
+  Window* w = active_window();
+  if (w == nullptr || !is_one(Global::GGG_MAKSYMALIZACJA_ROVAN) || !w->maximized()) return;
+  w->set_maximized(false);
+  const std::int32_t notify = dane::get_int(Global::DANE_WATKI);
+  if (notify > 0) post_event(notify, event::kMaximized);
+}
+
+}  // namespace funkcja

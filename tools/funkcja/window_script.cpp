@@ -1,0 +1,73 @@
+#include "window_script.hpp"
+
+#include <fstream>
+#include <sstream>
+
+#include "frame/cp1250.hpp"
+
+namespace funkcja::cli {
+namespace {
+
+std::string action_text(const std::string& utf8, const std::string& where) {
+  auto converted = cp1250::utf8_to_cp1250(utf8);
+  if (converted.error) {
+    throw UsageError(where + ": the action is not code page 1250 text");
+  }
+  return std::move(converted.text);
+}
+
+template <class Fn>
+Fn library_function(const Host& host, const char* name) {
+  return reinterpret_cast<Fn>(host.function(name));
+}
+
+}  // namespace
+
+bool take_window_option(const std::vector<std::string>& words, size_t& i, WindowScript& script) {
+  const std::string& option = words[i];
+  if (option != "--script" && option != "--do" && option != "--script-out") return false;
+  if (i + 1 >= words.size()) throw UsageError(option + " needs a value");
+  const std::string& value = words[++i];
+  ++i;
+  if (option == "--do") {
+    script.actions.push_back(value);
+  } else if (option == "--script-out") {
+    script.output_path = value;
+  } else {
+    std::ifstream in(value);
+    if (!in) throw UsageError("--script: cannot read " + value);
+    std::string line;
+    while (std::getline(in, line)) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      script.actions.push_back(line);
+    }
+  }
+  return true;
+}
+
+void echo_windows(const Host& host) {
+  library_function<void (*)(int)>(host, "fk_ui_set_echo")(1);
+}
+
+void start_window_script(const Host& host, const WindowScript& script) {
+  const auto push = library_function<int (*)(fk_text)>(host, "fk_ui_script_push");
+  for (size_t n = 0; n < script.actions.size(); ++n) {
+    const std::string where = "action " + std::to_string(n + 1) + " '" + script.actions[n] + "'";
+    const std::string action = action_text(script.actions[n], where);
+    if (push(fk_text{action.data(), action.size()}) == 0) {
+      throw UsageError(where +
+                       ": not an action (key, type, click, choose, select, mouse, timer, "
+                       "size, close)");
+    }
+  }
+}
+
+void finish_window_script(const Host& host, const WindowScript& script) {
+  if (script.output_path.empty()) return;
+  const fk_text record = library_function<fk_text (*)()>(host, "fk_ui_script_output")();
+  std::ofstream out(script.output_path, std::ios::binary | std::ios::trunc);
+  out.write(record.ptr, static_cast<std::streamsize>(record.len));
+  if (!out) throw UsageError("--script-out: cannot write " + script.output_path);
+}
+
+}  // namespace funkcja::cli
