@@ -4,6 +4,8 @@
 //   funkcja [--db URL] [--set NAME=VALUE]... [--answer N]... call [--json] NAME [ARG...]
 //   funkcja [options] batch        (one JSON request per line on stdin)
 //   funkcja [options] demo
+//   funkcja [--db URL] sql "STATEMENT"
+//   funkcja [--db URL] db init [--force]
 //
 // Texts are UTF-8 on the command line and code page 1250 inside the library. Bad input gives
 // one line on stderr and exit code 2.
@@ -15,6 +17,7 @@
 
 #include "demo.hpp"
 #include "host.hpp"
+#include "sql_command.hpp"
 
 namespace funkcja::cli {
 namespace {
@@ -25,6 +28,8 @@ constexpr const char* kUsage =
     "  call [--json] NAME [ARG...]   call one procedure (texts in UTF-8, numbers in decimal)\n"
     "  batch                         one {\"proc\",\"args\",\"set\"} JSON object per stdin line\n"
     "  demo                          a short tour of the library\n"
+    "  sql STATEMENT                 run one statement and print its rows\n"
+    "  db init [--force]             create the demo database (default: the user's data folder)\n"
     "options:\n"
     "  --db URL          database to use (default: $FUNKCJA_DB)\n"
     "  --set NAME=VALUE  set a data-library global first ($GGG:SCIEZKA_SET or GGG_SCIEZKA_SET)\n"
@@ -149,7 +154,8 @@ int run(int argc, char** argv) {
 
   Host host;
   host.echo_message_boxes(true);
-  if (!database.empty()) host.open_database(database);
+  if (command == "db") return db_command(host, database, rest);
+  if (command != "list") host.open_database(database);  // empty: the library's default database
   for (const auto& s : sets) host.set_global(s);
   for (const int a : answers) host.push_answer(a);
 
@@ -157,6 +163,7 @@ int run(int argc, char** argv) {
   if (command == "call") return call(host, rest);
   if (command == "batch") return batch(host);
   if (command == "demo") return demo(host, std::cout);
+  if (command == "sql") return sql_command(host, rest);
   throw UsageError("unknown command '" + command + "'\n" + kUsage);
 }
 
