@@ -148,7 +148,7 @@ INSERT INTO WARTOSCI_KONT (id_firmy, id_lata_obrot, nr_konta, nazwa_konta, symbo
  (1, 3, '234', 'Pozostałe rozrachunki z pracownikami', ''), (1, 3, '234-1', 'Zaliczki pracowników', ''),
  (1, 3, '401', 'Zużycie materiałów i energii', ''), (1, 3, '402', 'Usługi obce', ''),
  (1, 3, '501', 'Koszty działalności podstawowej', ''), (1, 3, '501-01', 'Koszty projektów', 'PROJ'),
- (1, 3, '501-01-1', 'Budowa magazynu', 'PROJ'), (1, 3, '501-01-2', 'Modernizacja linii', 'PROJ'),
+ (1, 3, '501-01-x', 'Koszty projektów według kartoteki', 'PROJ'), (1, 3, '501-01-1', 'Budowa magazynu', 'PROJ'), (1, 3, '501-01-2', 'Modernizacja linii', 'PROJ'),
  (1, 3, '700', 'Sprzedaż produktów', ''), (1, 3, '700-01', 'Sprzedaż usług', ''),
  (1, 3, '851', 'Zakładowy fundusz świadczeń socjalnych', ''),
  (1, 2, '100', 'Kasa', ''), (1, 2, '130', 'Rachunek bankowy', ''), (1, 2, '201', 'Rozrachunki z odbiorcami', '');

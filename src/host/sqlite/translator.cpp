@@ -839,7 +839,9 @@ class Parser {
       return {"NULL", Ty::kNull};
     }
     if (iequals(t.text, "CASE")) return case_expr();
-    if (reserved(t.text)) syntax(t);
+    // LEFT( and RIGHT( are functions here; the joins of the same names are read in FROM.
+    const bool call = is_sym("(", 1) && (iequals(t.text, "LEFT") || iequals(t.text, "RIGHT"));
+    if (reserved(t.text) && !call) syntax(t);
     std::string name = take().text;
     if (is_sym("(")) return function(name);
     std::string out = quote_ident(name);
