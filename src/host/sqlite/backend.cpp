@@ -116,40 +116,6 @@ void read_row(sqlite3_stmt* stmt, dane::Row& row) {
   }
 }
 
-class StatementCursor : public dane::Cursor {
- public:
-  StatementCursor(std::shared_ptr<Handle> handle, sqlite3_stmt* stmt, CachedStatement* slot,
-                  bool has_row)
-      : handle_(std::move(handle)), stmt_(stmt), slot_(slot), pending_(has_row), done_(!has_row) {}
-  StatementCursor(const StatementCursor&) = delete;
-  StatementCursor& operator=(const StatementCursor&) = delete;
-  ~StatementCursor() override { handle_->release(stmt_, slot_); }
-
-  bool next(dane::Row& row, std::string& error) override {
-    if (done_) return false;
-    if (pending_) {
-      pending_ = false;
-      read_row(stmt_, row);
-      return true;
-    }
-    const int rc = sqlite3_step(stmt_);
-    if (rc == SQLITE_ROW) {
-      read_row(stmt_, row);
-      return true;
-    }
-    done_ = true;
-    if (rc != SQLITE_DONE) error = message_of(handle_->db);
-    return false;
-  }
-
- private:
-  std::shared_ptr<Handle> handle_;
-  sqlite3_stmt* stmt_;
-  CachedStatement* slot_;
-  bool pending_;
-  bool done_;
-};
-
 class RowsCursor : public dane::Cursor {
  public:
   explicit RowsCursor(Rows rows) : rows_(std::move(rows)) {}
@@ -178,14 +144,19 @@ class SqliteConnection : public dane::Connection {
     CachedStatement* slot = nullptr;
     sqlite3_stmt* stmt = handle_->acquire(translation->sql, slot, error);
     if (stmt == nullptr) return nullptr;
-    // The first step runs the statement, so its failure is known at once, as on the server.
-    const int rc = sqlite3_step(stmt);
-    if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
-      error = message_of(handle_->db);
-      handle_->release(stmt, slot);
-      return nullptr;
+    // Every row is read at once and the statement reset, so no read transaction stays open
+    // while the caller reads: a later write on this connection, or on another thread's, never
+    // finds a stale snapshot in its way. A failure is known at once, as on the server.
+    Rows rows;
+    int rc = SQLITE_OK;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+      rows.emplace_back();
+      read_row(stmt, rows.back());
     }
-    return std::make_unique<StatementCursor>(handle_, stmt, slot, rc == SQLITE_ROW);
+    if (rc != SQLITE_DONE) error = message_of(handle_->db);
+    handle_->release(stmt, slot);
+    if (rc != SQLITE_DONE) return nullptr;
+    return std::make_unique<RowsCursor>(std::move(rows));
   }
 
  private:
