@@ -13,6 +13,7 @@
 #include "funkcja/messages.hpp"
 #include "host/gateway.hpp"
 #include "host/sql_text.hpp"
+#include "lookups/logs.hpp"
 #include "lookups/session.hpp"
 
 namespace funkcja {
@@ -62,6 +63,17 @@ std::int32_t operation_number(std::int32_t key) {
   }
   return op.number;
 }
+
+}  // namespace
+
+void lookups::reset_operation_numbers() {
+  Operation& op = operation();
+  std::lock_guard lock(op.mutex);
+  op.key = 0;
+  op.number = 0;
+}
+
+namespace {
 
 struct Code {
   std::string_view code;
