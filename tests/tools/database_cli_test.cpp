@@ -16,7 +16,8 @@ class DatabaseCli : public ::testing::Test {
 
   ::funkcja::testing::ProcessResult cli(std::vector<std::string> args) {
     args.insert(args.begin(), {"--db", "sqlite:" + path_});
-    return ::funkcja::testing::run_process(FUNKCJA_CLI, args, "", {"FUNKCJA_LIBRARY=" FUNKCJA_LIBRARY});
+    return ::funkcja::testing::run_process(FUNKCJA_CLI, args, "",
+                                           {"FUNKCJA_LIBRARY=" FUNKCJA_LIBRARY});
   }
   std::string path_;
 };
