@@ -155,5 +155,8 @@ FK_API void fk_msgbox_set_echo(int on);
 #include "funkcja/c/validation.h"
 #include "funkcja/c/calendar.h"
 #include "funkcja/c/windows.h"
+#include "funkcja/c/gateway.h"
+#include "funkcja/c/lookups.h"
+#include "funkcja/c/database.h"
 
 #endif

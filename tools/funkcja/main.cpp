@@ -5,6 +5,8 @@
 //           [--script FILE] [--do ACTION]... [--script-out FILE] NAME [ARG...]
 //   funkcja [options] batch        (one JSON request per line on stdin)
 //   funkcja [options] demo
+//   funkcja [--db URL] sql "STATEMENT"
+//   funkcja [--db URL] db init [--force]
 //
 // Texts are UTF-8 on the command line and code page 1250 inside the library. Bad input gives
 // one line on stderr and exit code 2.
@@ -17,6 +19,7 @@
 #include "demo.hpp"
 #include "host.hpp"
 #include "window_script.hpp"
+#include "sql_command.hpp"
 
 namespace funkcja::cli {
 namespace {
@@ -27,9 +30,11 @@ constexpr const char* kUsage =
     "  call [--json] NAME [ARG...]   call one procedure (texts in UTF-8, numbers in decimal)\n"
     "    --script FILE / --do ACTION   user actions for its windows (key F10, type T, click T,\n"
     "                                  choose N, select N, close); none: Esc\n"
-    "    --script-out FILE             write what each window showed"
+    "    --script-out FILE             write what each window showed\n"
     "  batch                         one {\"proc\",\"args\",\"set\"} JSON object per stdin line\n"
     "  demo                          a short tour of the library\n"
+    "  sql STATEMENT                 run one statement and print its rows\n"
+    "  db init [--force]             create the demo database (default: the user's data folder)\n"
     "options:\n"
     "  --db URL          database to use (default: $FUNKCJA_DB)\n"
     "  --set NAME=VALUE  set a data-library global first ($GGG:SCIEZKA_SET or GGG_SCIEZKA_SET)\n"
@@ -162,7 +167,8 @@ int run(int argc, char** argv) {
   Host host;
   host.echo_message_boxes(true);
   echo_windows(host);
-  if (!database.empty()) host.open_database(database);
+  if (command == "db") return db_command(host, database, rest);
+  if (command != "list") host.open_database(database);  // empty: the library's default database
   for (const auto& s : sets) host.set_global(s);
   for (const int a : answers) host.push_answer(a);
 
@@ -170,6 +176,7 @@ int run(int argc, char** argv) {
   if (command == "call") return call(host, rest);
   if (command == "batch") return batch(host);
   if (command == "demo") return demo(host, std::cout);
+  if (command == "sql") return sql_command(host, rest);
   throw UsageError("unknown command '" + command + "'\n" + kUsage);
 }
 

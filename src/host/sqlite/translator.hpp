@@ -1,0 +1,67 @@
+// Translation of the server's dialect (Transact-SQL, as the library and its host write it)
+// into the embedded database's SQL. A tokenizer and a recursive-descent parser read the
+// statement forms in use: select (top, table hints, aliases, inner and left outer joins,
+// subqueries, group by, having, order by), insert, update, delete, and "CALL name(args)" for
+// stored procedures. Expressions keep the server's meaning: "+" joins texts and adds numbers,
+// text comparisons and ordering follow the Polish case-insensitive collation, and the server's
+// functions (convert, datepart, Substring, Charindex, Stuff ...) map to functions of the same
+// behaviour registered in the embedded database.
+//
+//   select top 1 nazwa from KONTRAHENT with (NOLOCK) where id_firmy=1 order by nazwa
+//     -> SELECT "nazwa" FROM "KONTRAHENT" WHERE "id_firmy" = (1) COLLATE PL
+//        ORDER BY "nazwa" COLLATE PL LIMIT 1
+//
+// A construct outside this subset is refused with a message that names it; nothing is ever
+// sent half-translated. Translations are kept in a process-wide cache keyed by the statement.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace funkcja::sqlite {
+
+// One argument of a stored-procedure call: a literal.
+struct CallArg {
+  enum class Kind { kNull, kInteger, kReal, kText };
+  Kind kind = Kind::kNull;
+  std::int64_t integer = 0;
+  double real = 0;
+  std::string text;  // code page 1250; also the literal's spelling for numbers
+
+  // The argument as text ("" for NULL), as a stored procedure reads a text parameter.
+  std::string as_text() const;
+  // The argument as a whole number (texts read as decimal, else 0).
+  std::int64_t as_integer() const;
+  double as_real() const;
+};
+
+struct CallStatement {
+  std::string name;  // as written, without a "dbo." prefix
+  std::vector<CallArg> args;
+};
+
+struct Translation {
+  std::string sql;                    // the embedded database's statement, UTF-8
+  std::optional<CallStatement> call;  // set for CALL / EXEC
+  std::string error;                  // code page 1250 message when not translatable
+  bool ok() const { return error.empty(); }
+};
+
+// Translates one statement (code page 1250 text).
+Translation translate(std::string_view statement);
+
+// As translate(), through the process-wide cache (thread-safe).
+std::shared_ptr<const Translation> translate_cached(std::string_view statement);
+void clear_translation_cache();
+std::size_t translation_cache_size();
+
+// SQL templates of the server's table functions (a select in the embedded database's dialect
+// with ?1, ?2 ... for the arguments), used in FROM as dbo.NAME(args). Registered by the
+// embedded database's catalogue of server objects.
+void register_table_function(std::string name, std::string sql_template);
+
+}  // namespace funkcja::sqlite

@@ -1,0 +1,140 @@
+// Operation logs. LOG_DODAJ(7, "KSIĘGOWANIE", "Dokumenty", "FS/1", "", "", "") writes a row of
+// FK_LOG_1 under operation number max(id_operacji) + 1, and every further call with key 7
+// shares that number; LOG_ADD(1001, "D", "DOK", "Dodano dokument") writes a row of
+// UZYTKOWNIK_FK_LOG stamped with the server's time; LOG_DISPLAY("R", "D") gives "Dodawanie".
+#include <chrono>
+#include <ctime>
+#include <mutex>
+
+#include "calendar/standard_date.hpp"
+#include "frame/cp_literal.hpp"
+#include "funkcja/gateway.hpp"
+#include "funkcja/lookups.hpp"
+#include "funkcja/messages.hpp"
+#include "host/gateway.hpp"
+#include "host/sql_text.hpp"
+#include "lookups/logs.hpp"
+#include "lookups/session.hpp"
+
+namespace funkcja {
+namespace lookups {
+
+std::int32_t today() {
+  const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+  std::tm local{};
+  localtime_r(&t, &local);
+  return date::from_civil(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday).value_or(0);
+}
+
+}  // namespace lookups
+
+namespace {
+
+using namespace funkcja::literals;
+
+constexpr std::size_t kDetailCapacity = 250;
+constexpr std::size_t kDisplayCapacity = 50;
+constexpr std::int32_t kReadWriteDenyWrite = 0x22;
+
+// The last operation key and its number, shared by every thread of the process. The check of
+// the key and the choice of a new number happen under one lock, so two threads that switch
+// keys at once never hand out the same new number for different operations.
+struct Operation {
+  std::mutex mutex;
+  std::int32_t key = 0;
+  std::int32_t number = 0;
+};
+
+Operation& operation() {
+  static Operation* o = new Operation;  // lives until the process ends
+  return *o;
+}
+
+std::int32_t operation_number(std::int32_t key) {
+  Operation& op = operation();
+  std::lock_guard lock(op.mutex);
+  if (key != op.key) {
+    dane::QueryTable& t = dane::thread_tables().ZAPYTANIESQL;
+    gateway::run(t, "select max(id_operacji) from FK_LOG_1", gateway::Errors::kReport);
+    t.next();  // no row or a failure leaves the cleared record: the number becomes 1
+    const std::int32_t highest = t.field(1).as_int32();
+    op.number = highest < INT32_MAX ? highest + 1 : highest;
+    op.key = key;
+  }
+  return op.number;
+}
+
+}  // namespace
+
+void lookups::reset_operation_numbers() {
+  Operation& op = operation();
+  std::lock_guard lock(op.mutex);
+  op.key = 0;
+  op.number = 0;
+}
+
+namespace {
+
+struct Code {
+  std::string_view code;
+  std::string_view text;
+};
+
+}  // namespace
+
+void LOG_DODAJ(std::int32_t operation_key, std::string_view rodzaj_operacji,
+               std::string_view miejsce_wywolania, std::string_view tekst_1,
+               std::string_view tekst_2, std::string_view tekst_3, std::string_view tekst_4) {
+  const std::int32_t number = operation_number(operation_key);
+  sql::Statement s(
+      "insert into FK_LOG_1 (id_firmy,id_uzytkownika_n,id_uzytkownika,id_operacji,data_operacji,"
+      "rodzaj_operacji,miejsce_wywolania,tekst_1,tekst_2,tekst_3,tekst_4,tekst_5) values (");
+  s.number(lookups::company()).text(",").number(lookups::user_number()).text(",");
+  s.quoted(lookups::user_login()).text(",").number(number).text(",").number(lookups::today());
+  for (const std::string_view t :
+       {rodzaj_operacji, miejsce_wywolania, tekst_1, tekst_2, tekst_3, tekst_4}) {
+    s.text(",").quoted(text::clip(t));
+  }
+  s.text(",'')");
+  EXECSQL(s);  // a failed insert is not reported
+}
+
+void LOG_ADD(std::int32_t id_zapisu, std::string_view rodzaj_operacji,
+             std::string_view modul_operacji, std::string_view szczegoly_operacji) {
+  dane::QueryTable& t = dane::thread_tables().UZYTKOWNIK_FK_LOG;
+  t.close();
+  t.open(kReadWriteDenyWrite);
+  t.clear_record();
+  sql::Statement s(
+      "insert into UZYTKOWNIK_FK_LOG (id_firmy,id_lata_obrot,id_uzytkownika,id_zapisu,"
+      "rodzaj_operacji,modul_operacji,szczegoly_operacji,dataczas) values(");
+  s.number(lookups::company()).text(",").number(lookups::fiscal_year()).text(",");
+  s.number(lookups::user_number()).text(",").number(id_zapisu).text(",");
+  s.quoted(rodzaj_operacji).text(",").quoted(modul_operacji).text(",");
+  s.quoted(text::cut(text::clip(szczegoly_operacji), kDetailCapacity)).text(",getdate())");
+  t.set_statement(text::clip(s.str()));
+  if (t.error_code() != dane::kNoError) MSG_OST(t.error_message());
+  t.close();
+}
+
+std::string LOG_DISPLAY(std::string_view kind, std::string_view code) {
+  static constexpr Code kOperations[] = {
+      {"D", "Dodawanie"},    {"P", "Poprawianie"}, {"U", "Usuwanie"},      {"Z", "Zatwierdzanie"},
+      {"I", "Pozostałe"_cp}, {"R", "Rozliczanie"}, {"O", "Rozłączanie"_cp}};
+  static constexpr Code kModules[] = {
+      {"SYS", "System"},           {"DOK", "Dokumenty"},        {"ROZ", "Rozrachunki"},
+      {"KSI", "Księga główna"_cp}, {"KON", "Kontrahenci"},      {"PRA", "Pracownicy"},
+      {"URZ", "Urzędy"_cp},        {"RAC", "Rachunki bankowe"}, {"POZ", "Pozostałe"_cp}};
+  const char k = text::clip(kind).size() == 1 ? text::clip(kind)[0] : '\0';
+  const auto look = [&](const auto& table) -> std::string {
+    for (const Code& c : table) {
+      if (text::same(c.code, code)) return std::string(text::cut(c.text, kDisplayCapacity));
+    }
+    return {};
+  };
+  if (k == 'R' || k == 'r') return look(kOperations);
+  if (k == 'M' || k == 'm') return look(kModules);
+  return {};
+}
+
+}  // namespace funkcja

@@ -1,0 +1,283 @@
+// The server's dialect on the embedded database: Polish comparison and ordering, the server's
+// functions, and the stored procedures.
+#include <gtest/gtest.h>
+
+#include "frame/cp_literal.hpp"
+#include "host/database_fixture.hpp"
+#include "host/sqlite/functions.hpp"
+#include "host/sqlite/polish.hpp"
+#include "host/sqlite/translator.hpp"
+
+namespace funkcja {
+namespace {
+
+using namespace funkcja::literals;
+using EmbeddedSql = testing::DemoDatabase;
+
+std::string cp(std::string_view s) {
+  return std::string(s);
+}
+
+TEST_F(EmbeddedSql, OrderByFollowsThePolishAlphabet) {
+  EXPECT_EQ(
+      rows("select nazwa from KONTRAHENT where id_firmy=1 order by nazwa"),
+      (std::vector<std::string>{
+          cp("Apteka Pod Orłem"_cp), "Celina Nowak Handel", cp("Ćwikła Usługi Transportowe"_cp),
+          "Lubawa S.A.", cp("Łucznik S.A."_cp), "O'Brien Consulting Ltd", cp("Sokół Sp. j."_cp),
+          cp("Śnieżka S.A."_cp), cp("Żabka Polska Sp. z o.o."_cp)}));
+  EXPECT_EQ(rows("select top 3 wojewodztwo from WOJEWODZTWO order by wojewodztwo desc"),
+            (std::vector<std::string>{cp("zachodniopomorskie"), cp("wielkopolskie"),
+                                      cp("warmińsko-mazurskie"_cp)}));
+}
+
+TEST_F(EmbeddedSql, ComparisonIgnoresCaseAndTrailingBlanks) {
+  struct Case {
+    std::string condition;
+    std::string count;
+  };
+  const Case cases[] = {
+      {cp("nazwa = 'łUCZNIK s.a.   '"_cp), "1"},
+      {cp("nazwa = 'Lucznik S.A.'"), "0"},  // Ł is a letter of its own
+      {cp("nazwa > 'Lubawa S.A.' and nazwa < 'M'"), "1"},
+      {cp("upper(nazwa) like '%ŻABKA%'"_cp), "1"},
+      {cp("nazwa like 'ż%'"_cp), "1"},
+      {cp("nazwa like '[a-c]%'"), "2"},
+      {cp("nazwa like '_ucznik%'"), "1"},
+      {cp("nazwa like '%''%'"), "1"},
+      {cp("Substring(nazwa,1,3) = 'LUB'"), "1"},
+      {cp("nip in ('5273021570', '7013681939 ')"), "2"},
+      {cp("nazwa between 'L' and 'M'"), "2"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(rows("select count(*) from KONTRAHENT where id_firmy=1 and " + c.condition),
+              std::vector<std::string>{c.count})
+        << c.condition;
+  }
+}
+
+TEST_F(EmbeddedSql, ServerFunctionsBehaveAsOnTheServer) {
+  struct Case {
+    std::string expression;
+    std::string value;
+  };
+  const Case cases[] = {
+      {"Substring('abcdef',2,3)", "bcd"},
+      {"Substring('abcdef',0,2)", "a"},
+      {"Substring('abc',5,2)", ""},
+      {cp("Left('Łódź',2)"_cp), cp("Łó"_cp)},
+      {cp("Right('Łódź',2)"_cp), cp("dź"_cp)},
+      {"Right('ab',5)", "ab"},
+      {"Len('ab   ')", "2"},
+      {"Len('')", "0"},
+      {cp("Reverse('żółw')"_cp), cp("włóż"_cp)},
+      {"Charindex('-','12-34')", "3"},
+      {cp("Charindex('Ó','łódź')"_cp), "2"},
+      {"Charindex('x','abc')", "0"},
+      {"Charindex('b','abcb',3)", "4"},
+      {"Stuff('abcdef',2,3,'X')", "aXef"},
+      {"Stuff('abc',5,1,'X')", "NULL"},
+      {"Isnull(NULL,'x')", "x"},
+      {"ABS(-5)", "5"},
+      {cp("upper('zażółć')"_cp), cp("ZAŻÓŁĆ"_cp)},
+      {cp("lower('ĄĘŚ')"_cp), cp("ąęś"_cp)},
+      {"'a'+'b'", "ab"},
+      {"1+2", "3"},
+      {"'1'+2", "3"},
+      {"convert(varchar(20),5)+'x'", "5x"},
+      {"convert(varchar(3),'abcdef')", "abc"},
+      {"convert(char(4),'ab')+'|'", "ab  |"},
+      {"convert(int,'42')", "42"},
+      {"convert(datetime,0)", "1900-01-01 00:00:00.000"},
+      {"convert(datetime,82257-36163)", "2026-03-15 00:00:00.000"},
+      {"convert(varchar(20),convert(datetime,'2026-03-15 14:05:09.123'),114)", "14:05:09:123"},
+      {"Left(convert(varchar(20),convert(datetime,'2026-03-15 08:07:06'),114),8)", "08:07:06"},
+      {"convert(varchar(10),convert(datetime,'20260315'),104)", "15.03.2026"},
+      {"datepart(dw,convert(datetime,82257-36163))", "7"},  // Sunday
+      {"datepart(dw,convert(datetime,82258-36163))", "1"},  // Monday
+      {"datepart(dd,'2026-03-15')", "15"},
+      {"datepart(mm,'2026-03-15')", "3"},
+      {"datepart(yy,'2026-03-15')", "2026"},
+      {"Right('0'+convert(varchar(20),datepart(mm,'2026-03-15')),2)", "03"},
+      {"case when 1=1 then 'tak' else 'nie' end", "tak"},
+      {"case 2 when 1 then 'jeden' when 2 then 'dwa' end", "dwa"},
+      {"replace('Ala ma kota','A','o')", "olo mo koto"},
+      {"replicate('ab',3)", "ababab"},
+      {"ltrim('  a ')+'|'", "a |"},
+      {"rtrim('  a  ')+'|'", "  a|"},
+      {"Len(getdate())", "23"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(rows("select " + c.expression), std::vector<std::string>{c.value}) << c.expression;
+  }
+}
+
+TEST_F(EmbeddedSql, ConversionFailuresAreErrorsNotWrongValues) {
+  const char* failing[] = {"select 'a'+1", "select convert(int,'12x')",
+                           "select convert(datetime,'2026-02-30')", "select Substring('a',1,-1)",
+                           "select datepart(xx,'2026-01-01')"};
+  for (const char* s : failing) EXPECT_NE(error_of(s), "") << s;
+}
+
+TEST(Translator, CacheReturnsOneTranslationPerStatement) {
+  sqlite::clear_translation_cache();
+  const auto a = sqlite::translate_cached("select top 1 nazwa from FIRMA with (NOLOCK)");
+  const auto b = sqlite::translate_cached("select top 1 nazwa from FIRMA with (NOLOCK)");
+  EXPECT_EQ(a.get(), b.get());
+  EXPECT_EQ(sqlite::translation_cache_size(), 1u);
+  EXPECT_EQ(a->sql, "SELECT \"nazwa\" FROM \"FIRMA\" LIMIT 1");
+}
+
+TEST(Translator, CallFormsInAnyLetterCase) {
+  struct Case {
+    const char* statement;
+    const char* name;
+    std::size_t args;
+  };
+  const Case cases[] = {
+      {"CALL SZUKAJ_KONTA(1,3,'201',1)", "SZUKAJ_KONTA", 4},
+      {"call USTAL_PRAWO_DOSTEPU_ZASOB (1,3,'A','K','201')", "USTAL_PRAWO_DOSTEPU_ZASOB", 5},
+      {"Call dbo.X()", "X", 0},
+      {"exec X 1, -2.5, NULL", "X", 3}};
+  for (const Case& c : cases) {
+    const auto t = sqlite::translate(c.statement);
+    ASSERT_TRUE(t.ok()) << t.error;
+    ASSERT_TRUE(t.call.has_value()) << c.statement;
+    EXPECT_EQ(t.call->name, c.name);
+    EXPECT_EQ(t.call->args.size(), c.args);
+  }
+  EXPECT_FALSE(sqlite::translate("CALL X(nazwa)").ok());
+}
+
+TEST(Translator, FuzzedInputNeverCrashes) {
+  const std::string seed =
+      "select top 1 a.nazwa+' '+convert(varchar(20),datepart(dd,b.x),114) from KONTRAHENT a with "
+      "(nolock) left outer join B b on (a.id=b.id) where a.x in (select y from C) and "
+      "Substring(a.n,1,2)='x''y' group by a.n order by a.n desc";
+  std::uint32_t state = 12345;
+  for (int round = 0; round < 3000; ++round) {
+    std::string s = seed;
+    const int edits = 1 + round % 5;
+    for (int e = 0; e < edits; ++e) {
+      state = state * 1103515245u + 12345u;
+      const std::size_t at = (state >> 8) % s.size();
+      state = state * 1103515245u + 12345u;
+      switch ((state >> 16) % 3) {
+        case 0:
+          s.erase(at, 1 + (state >> 20) % 8);
+          break;
+        case 1:
+          s.insert(at, 1, static_cast<char>((state >> 12) & 0xFF));
+          break;
+        default:
+          s[at] = "()',.+-*/=<> \"[]"[(state >> 18) % 16];
+      }
+    }
+    const auto t = sqlite::translate(s);  // either a statement or a message, never a crash
+    EXPECT_TRUE(t.ok() || !t.error.empty());
+  }
+}
+
+TEST(Polish, CollationOrdersLettersAndIgnoresCase) {
+  const std::string_view ordered[] = {"a",    "ą"_cp, "b",    "c",    "ć"_cp, "d", "e",
+                                      "ę"_cp, "l",    "ł"_cp, "n",    "ń"_cp, "o", "ó"_cp,
+                                      "s",    "ś"_cp, "z",    "ź"_cp, "ż"_cp};
+  for (std::size_t i = 0; i + 1 < std::size(ordered); ++i) {
+    EXPECT_LT(sqlite::compare_cp(ordered[i], ordered[i + 1]), 0) << i;
+    EXPECT_EQ(sqlite::compare_cp(sqlite::upper_text(ordered[i]), ordered[i]), 0) << i;
+    EXPECT_LT(
+        sqlite::compare_utf8(sqlite::cp_to_utf8(ordered[i]), sqlite::cp_to_utf8(ordered[i + 1])),
+        0);
+  }
+  EXPECT_EQ(sqlite::compare_cp("abc   ", "ABC"), 0);
+  EXPECT_EQ(sqlite::compare_cp("   ", ""), 0);
+  EXPECT_LT(sqlite::compare_cp("ab", "abc"), 0);
+  EXPECT_LT(sqlite::compare_cp("L", "Ł"_cp), 0);
+  EXPECT_LT(sqlite::compare_cp("Lz", "Ła"_cp), 0);
+}
+
+TEST(Polish, LikePatterns) {
+  struct Case {
+    std::string pattern, value;
+    bool match;
+  };
+  const Case cases[] = {{"%", "", true},          {"a%", "ABC", true},
+                        {"%c", "abc", true},      {"a_c", "abc", true},
+                        {"a_c", "ac", false},     {"[a-c]x", "bx", true},
+                        {"[^a-c]x", "bx", false}, {"%b%b%", "abcb", true},
+                        {"%b%b%", "abc", false},  {cp("ż%"_cp), cp("Żaba"_cp), true},
+                        {"a", "a ", false},       {"50[%]", "50%", true}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(sqlite::like_match(c.pattern, c.value), c.match) << c.pattern << " ~ " << c.value;
+  }
+}
+
+TEST_F(EmbeddedSql, CatalogueListsTheColumnsOfATable) {
+  EXPECT_EQ(rows("select a.name from syscolumns a inner join sysobjects b on a.id = b.id where "
+                 "b.name = 'opcje'"),
+            (std::vector<std::string>{"id_opcje", "nazwa_opcji", "czy_sys", "sortowanie"}));
+}
+
+TEST_F(EmbeddedSql, RateImportStoresOnceAndRefusesTheSameDayAgain) {
+  const std::string table = "TABELA|236/A/NBP/2026|2026-12-07\r\nEUR|1|4,2250\r\nUSD|1|3.6500";
+  EXPECT_EQ(rows("call TG_ImportKusowWalutNBP(0,'" + table + "')"),
+            std::vector<std::string>{"82524"});
+  EXPECT_EQ(
+      rows("select sym_waluty, kurs from KURSY_WALUT where data_kursu=82524 order by sym_waluty"),
+      (std::vector<std::string>{"EUR|4.225", "USD|3.65"}));
+  const std::string again = error_of("call TG_ImportKusowWalutNBP(0,'" + table + "')");
+  EXPECT_NE(again.find("uzupełniona"_cp), std::string::npos) << again;
+  EXPECT_EQ(rows("call TG_ImportKusowWalutNBP(1,'" + table + "')"),
+            std::vector<std::string>{"82524"});
+  EXPECT_NE(error_of("call TG_ImportKusowWalutECB(0,'EUR|1|x')"), "");
+  // A failed import leaves nothing behind.
+  EXPECT_NE(error_of("call TG_ImportKusowWalutECB(0,'TABELA|1|2026-12-07\nEUR|1|4.1\nUSD|x|1')"),
+            "");
+  EXPECT_EQ(rows("select count(*) from KURSY_WALUT where zrodlo='ECB'"),
+            std::vector<std::string>{"0"});
+}
+
+TEST_F(EmbeddedSql, StoredProceduresAnswerFromTheTables) {
+  struct Case {
+    std::string statement;
+    std::vector<std::string> rows;
+  };
+  const Case cases[] = {
+      {"CALL SZUKAJ_KONTA(1,3,'201-1',1)", {"0|201-1|Odbiorcy krajowi"}},
+      {"CALL SZUKAJ_KONTA(1,3,'404-01',1)", {"1|404-01|"}},
+      {"CALL USTAL_PRAWO_DOSTEPU_ZASOB (1,3,'AKOWALSKA','K','851')", {"2"}},
+      {"CALL USTAL_PRAWO_DOSTEPU_ZASOB (1,3,'AKOWALSKA','K','234')", {"0"}},
+      {"CALL USTAL_PRAWO_DOSTEPU_ZASOB (1,3,'AKOWALSKA','K','700')", {"1"}},
+      {"CALL USTAL_PRAWO_DOSTEPU_ZASOB (1,3,'ADMIN','K','234')", {"1"}},
+      {"call USTAL_PRAWO_DOSTEPU_FUNKCJA (1,'AKOWALSKA','ZAMKNIECIE_ROKU')", {"0"}},
+      {"CALL USTAL_PRAWO_DOSTEPU_FUNKCJA(1,'AKOWALSKA', 'KSIEGOWANIE')", {"1"}},
+      {"CALL OBLICZ_OBROTY_DLA_KONTA (1,3,82242,'PLN','100-01',0, 0)",
+       {"20300.00|20350.50|100-01|1520.00|0.00|1469.50|0.00"}},
+      {"CALL OBLICZ_OBROTY_DLA_KONTA (1,3,82184,'PLN','501-01',0, 0)",
+       {"25590.00|0.00|501-01|0.00|0.00|25590.00|0.00"}},
+      {"CALL USTAL_NAZWE_KONTA(1,3,'130-01')", {cp("1|130-01|Rachunek bieżący PKO BP"_cp)}},
+      {"CALL USTAL_NAZWE_KONTA(1,3,'999')", {}},
+      {"select dbo.TG_GetFormaPlatnosci(1,1,2,0,'','')", {"przelew 30 dni"}},
+      {"select dbo.TG_GetFormaPlatnosci(1,0,1,0,'','')", {cp("gotówka"_cp)}},
+      {"select dbo.TG_GetFormaPlatnosci(1,0,99,0,'inna ','')", {"inna"}},
+      {"select * from dbo.AZ_Func_SMSDane(1, 82523)",
+       {cp("Długa 5/3|00-238|PHU Żuraw Sp. z o.o.|5269458071|Warszawa"_cp)}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(rows(c.statement), c.rows) << c.statement;
+}
+
+TEST_F(EmbeddedSql, BrowseTreeBookkeeping) {
+  const std::string defaults =
+      "select nazwa_drzewa from BROWSER_KONFIG where id_firmy=1 AND id_browsera=1 AND "
+      "id_uzyt='AKOWALSKA' AND domyslny=1 group by nazwa_drzewa";
+  EXPECT_EQ(rows(defaults), std::vector<std::string>{cp("Według typu dokumentu"_cp)});
+  rows(cp("CALL OBSLUGA_KONFIG_BROW(1,'AKOWALSKA',1,3,'Według dziennika')"_cp));
+  EXPECT_EQ(rows(defaults), std::vector<std::string>{cp("Według dziennika"_cp)});
+  rows(cp("CALL OBSLUGA_KONFIG_BROW(1,'AKOWALSKA',1,2,'Według dziennika')"_cp));
+  EXPECT_EQ(rows(defaults), std::vector<std::string>{});
+  EXPECT_EQ(rows("select count(*) from BROWSER_KONFIG where id_browsera=1"),
+            std::vector<std::string>{"2"});
+  EXPECT_NE(error_of("CALL OBSLUGA_KONFIG_BROW(1,'AKOWALSKA',1,9,'x')"), "");
+}
+
+}  // namespace
+}  // namespace funkcja
