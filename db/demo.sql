@@ -206,12 +206,12 @@ INSERT INTO DEKLARACJE_WZORZEC VALUES
  (21, 'JPK_V7M', 'JPK_V7M(3)', 'Jednolity plik kontrolny VAT (miesięczny)', 1);
 
 INSERT INTO KOMUNIKAT (id_uzytkownika, kontekst, tekst1, tekst2, tekst3, tekst4, tekst5, tekst6) VALUES
- (2, 'START', 'Zamknięcie miesiąca', 'Zamknięcie okresu listopad 2026 zaplanowano na 10 grudnia.', '', '', '', ''),
- (2, 'START', 'JPK_V7M', 'Termin wysyłki JPK_V7M za listopad 2026 mija 25 grudnia.', '', '', '', ''),
+ (2, 'START', 'Zamknięcie okresu listopad 2026 zaplanowano na 10 grudnia.', '1', '', '', '', ''),
+ (2, 'START', 'Termin wysyłki JPK_V7M za listopad 2026 mija 25 grudnia.', '2', '', '', '', ''),
  (2, 'ZESTAW', 'Zestawienie obrotów i sald', '', '', '82184', '82518', '82523'),
  (2, 'ZESTAW', 'Bilans otwarcia', '', '', '0', '82184', '82190'),
- (2, 'MWONLAKTOUT', 'Aktualizacja', 'Dostępna jest nowa wersja programu 2026.4.2.', '', '', '', ''),
- (3, 'START', 'Uprawnienia', 'Nie masz uprawnień do księgowania w roku 2026.', '', '', '', '');
+ (2, 'MWONLAKTOUT', 'Dostępna jest nowa wersja programu 2026.4.2.', '1', '', '', '', ''),
+ (3, 'START', 'Nie masz uprawnień do księgowania w roku 2026.', '2', '', '', '', '');
 
 INSERT INTO BROWSER_KONFIG (id_firmy, id_browsera, id_uzyt, nazwa_drzewa, lp, ikona, nazwa_galezi, poziom, pole_filtr, wart_pola, warunek, zakres_d, zakres_g, domyslny) VALUES
  (1, 1, 'AKOWALSKA', 'Według typu dokumentu', 1, 2, 'Faktury sprzedaży', 1, 'ID_TYP_DOK', '1', '=', 0, 0, 1),

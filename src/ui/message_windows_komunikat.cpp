@@ -8,6 +8,8 @@
 #include "frame/cp_literal.hpp"
 #include "funkcja/messages.hpp"
 #include "host/dane/tables.hpp"
+#include "host/gateway.hpp"
+#include "host/sql_text.hpp"
 #include "ui/list_colours.hpp"
 #include "ui/message_window_parts.hpp"
 #include "ui/window.hpp"
@@ -27,37 +29,22 @@ struct Message {
   std::uint8_t icon = 0;
 };
 
-// A text between apostrophes in a statement, with its own apostrophes doubled so that it
-// stays one value whatever it holds.
-// TODO: use the shared splice helper.
-std::string quoted_value(std::string_view value) {
-  std::string out = "'";
-  for (const char c : value) {
-    out += c;
-    if (c == '\'') out += '\'';
-  }
-  return out + "'";
-}
-
 // The icon number of a row; a number that does not fit a byte shows no icon.
 std::uint8_t icon_number(std::int32_t value) {
   return value >= 0 && value <= 255 ? static_cast<std::uint8_t>(value) : 0;
 }
 
 std::vector<Message> load_messages(std::string_view context) {
-  std::string statement =
-      "select tekst1, tekst2 from KOMUNIKAT with (NOLOCK) where id_uzytkownika=";
-  text::append_int(statement, dane::get_int(dane::Global::DANE_ID_UZYTKOWNIKA_NR));
-  statement += " AND kontekst=";
-  statement += quoted_value(text::clip(context));
+  sql::Statement statement(
+      "select tekst1, tekst2 from KOMUNIKAT with (NOLOCK) where id_uzytkownika=");
+  statement.number(dane::get_int(dane::Global::DANE_ID_UZYTKOWNIKA_NR))
+      .text(" AND kontekst=")
+      .quoted(text::clip(context));
 
   dane::QueryTable& t = dane::thread_tables().VAY_FK;
-  t.close();
-  t.open(0x22);
-  t.clear_record();
-  t.set_statement(text::clip(statement));
+  gateway::run(t, statement);
   std::vector<Message> rows;
-  for (t.next(); t.error_code() == dane::kNoError; t.next()) {
+  while (gateway::next(t)) {
     rows.push_back({std::string(text::cut(t.field(1).text, kRowCapacity)),
                     icon_number(t.field(2).as_int32())});
   }

@@ -146,8 +146,8 @@ TEST_F(Statements, EveryFormTheLibrarySendsRunsOnTheDemoData) {
       {"CALL USTAL_NAZWE_KONTA(1,3,'201-1')", {"1|201-1|Odbiorcy krajowi"}},
       {"select tekst1, tekst2 from KOMUNIKAT with (NOLOCK) where id_uzytkownika=2 AND "
        "kontekst='START'",
-       {cp("Zamknięcie miesiąca|Zamknięcie okresu listopad 2026 zaplanowano na 10 grudnia."_cp),
-        cp("JPK_V7M|Termin wysyłki JPK_V7M za listopad 2026 mija 25 grudnia."_cp)}},
+       {cp("Zamknięcie okresu listopad 2026 zaplanowano na 10 grudnia.|1"_cp),
+        cp("Termin wysyłki JPK_V7M za listopad 2026 mija 25 grudnia.|2"_cp)}},
       {"select tekst1, tekst4, tekst5, tekst6 from KOMUNIKAT where id_uzytkownika=2 AND "
        "kontekst='ZESTAW'",
        {cp("Zestawienie obrotów i sald|82184|82518|82523"_cp), "Bilans otwarcia|0|82184|82190"}},

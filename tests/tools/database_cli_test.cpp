@@ -57,5 +57,22 @@ TEST_F(DatabaseCli, ProceduresUseTheDemoSessionOfTheDatabase) {
   EXPECT_EQ(r.out, ",\n");
 }
 
+TEST_F(DatabaseCli, StoredMessagesOfTheDemoUserOpenTheirWindow) {
+  auto r = cli({"call", "--do", "close", "KOMUNIKAT_INFO", "START", "", ""});
+  EXPECT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_NE(r.err.find("[Komunikat_Info] \"Informacja\""), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("Zamknięcie okresu listopad 2026 zaplanowano na 10 grudnia."),
+            std::string::npos)
+      << r.err;
+  EXPECT_NE(r.err.find("Termin wysyłki JPK_V7M"), std::string::npos);
+  EXPECT_EQ(r.err.find("Nie masz uprawnień"), std::string::npos);  // another user's message
+
+  r = cli({"call", "KOMUNIKAT_INFO", "MWONLAKTOUT", "Aktualizacja programu", "Nowa wersja"});
+  EXPECT_NE(r.err.find("\"Aktualizacja programu\""), std::string::npos) << r.err;
+
+  r = cli({"call", "KOMUNIKAT_INFO", "NIE_MA_TAKIEGO", "", ""});
+  EXPECT_EQ(r.err.find("Komunikat_Info"), std::string::npos) << r.err;  // no rows: no window
+}
+
 }  // namespace
 }  // namespace funkcja
