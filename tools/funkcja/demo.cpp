@@ -1,5 +1,7 @@
 #include "demo.hpp"
 
+#include "window_script.hpp"
+
 #include <string>
 #include <vector>
 
@@ -9,6 +11,7 @@ namespace {
 struct Step {
   const char* procedure;
   std::vector<std::string> args;
+  std::vector<std::string> actions = {};  // what the user does in the windows the call opens
 };
 
 struct Section {
@@ -33,6 +36,19 @@ const std::vector<Section>& tour() {
         {"STRING_ODWROC", {"Łódź"}},
         {"STR_REPLICATE", {"=-", "10"}},
         {"ZAMIEN_ZNAKI", {"Kow*ski?"}}}},
+      {"Filtry znaków i formatowanie",
+       {{"TYLKO_CYFRY", {"PL 123-456-32-18"}},
+        {"TYLKO_KWOTY", {"kwota: -1 234,50 zł"}},
+        {"BEZPL", {"Zażółć gęślą jaźń"}},
+        {"CLEARFORFILENAME", {"FV 12/2026: Żuraw?.xml"}},
+        {"FORMATKWOTA", {"1234567.891"}},
+        {"FORMATDATA", {"82522"}}}},
+      {"Strony kodowe i maski",
+       {{"WINTOLATIN_TG", {"Łódź"}},
+        {"LATINTOWIN_TG", {"ť˘d«"}},
+        {"WINTOMAZOVIA_TG", {"Żółć"}},
+        {"SPR_MASKA", {"abcd", "abc"}},
+        {"SPR_MASKA", {"FV/12/2026", "FV/*/2026"}}}},
       {"Kwoty słownie",
        {{"SLOWNIE", {"1234.56"}},
         {"SLOWNIE", {"-5"}},
@@ -49,6 +65,22 @@ const std::vector<Section>& tour() {
         {"ISDZIENROBOCZY", {"81811"}},
         {"PODAJOSTATNIDZIENROBOCZY", {"82545"}},
         {"NAZWA_MIESIACA", {"10", "2026"}}}},
+      {"Baza danych: zapytania, opcje, dziennik, kontrola dekretu",
+       {{"FUNCVAY", {"select top 1 nazwa from KONTRAHENT with (NOLOCK) order by nazwa"}},
+        {"FUNCVAY", {"select dbo.TG_GetFormaPlatnosci(1,1,2,0,'','')"}},
+        {"GETPARAMETRU", {"30"}},
+        {"GETPARAMETRF", {"21"}},
+        {"WERSJABAZYPROGRAMUVAY", {"1"}},
+        {"LOG_DISPLAY", {"M", "KSI"}},
+        {"SPR_KONTA", {"3", "1001", "0"}},
+        {"SPR_KONTA", {"3", "1003", "0"}}}},
+      {"Okna (sterowane skryptem; ich zawartość na stderr)",
+       {{"MSG_WYKONAJ", {"Zaksięgować 12 dokumentów?", "Księgowanie"}, {"key F10"}},
+        {"MSG_WYKONAJ", {"Zaksięgować 12 dokumentów?", "Księgowanie"}, {"key Esc"}},
+        {"MSG_ADVINFO",
+         {"Nie wszystko zapisano.", "Dokument 12: brak konta 201.", "2"},
+         {"click &Szczegóły", "click &Zamknij"}},
+        {"KOMUNIKAT_INFO", {"START", "", ""}, {"close"}}}},
       {"Komunikaty systemowe (odpowiedzi na stderr)",
        {{"MSG_INF", {"Zapisano dokument FV 12/2026."}},
         {"MSG_QST", {"Zamknąć okres 11/2026?", "&Tak|&Nie", "2"}}}},
@@ -93,8 +125,11 @@ int demo(const Host& host, std::ostream& out) {
         out << "\n== " << section.title << " ==\n";
         header = true;
       }
-      out << "  " << step.procedure << "(" << quoted(step.args) << ")" << std::flush;
-      const Json outcome = host.call(*p, step.args);  // a message box goes to stderr here
+      out << "  " << step.procedure << "(" << quoted(step.args) << ")";
+      if (!step.actions.empty()) out << " [" << quoted(step.actions) << "]";
+      out << std::flush;
+      start_window_script(host, WindowScript{step.actions, ""});
+      const Json outcome = host.call(*p, step.args);  // boxes and windows go to stderr here
       if (p->result != FK_NONE) out << " = " << shown(outcome["result"]);
       for (const auto& [name, value] : outcome["out"].items()) {
         out << "; " << name << " = " << shown(value);
