@@ -166,7 +166,7 @@ int invoke(const fk_value* args, fk_value* result) noexcept {
 // One entry of the procedure table, as FK_REGISTER hands it to the registry.
 struct ProcedureInfo {
   const char* name;
-  const char* param_spec;
+  const char* param_names;
   fk_kind result;
   std::size_t arity;
   const fk_kind* param_kinds;
@@ -185,10 +185,10 @@ struct KindsOf {
 };
 
 template <auto Fn>
-ProcedureInfo describe(const char* name, const char* param_spec) {
+ProcedureInfo describe(const char* name, const char* param_names) {
   using Sig = Signature<decltype(Fn)>;
   return {name,
-          param_spec,
+          param_names,
           kind_of<typename Sig::Result>(),
           Sig::kArity,
           KindsOf<Fn>::kKinds.data(),

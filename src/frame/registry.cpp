@@ -30,11 +30,11 @@ Registry& registry() {
 // library loads, so a malformed list is a programming error and stops the load loudly.
 std::vector<fk_param> parse_params(Registry& r, const ProcedureInfo& info) {
   std::vector<fk_param> out;
-  std::string_view spec = info.param_spec;
-  while (!spec.empty()) {
-    const auto comma = spec.find(',');
-    std::string_view item = spec.substr(0, comma);
-    spec = comma == std::string_view::npos ? std::string_view() : spec.substr(comma + 1);
+  std::string_view names = info.param_names;
+  while (!names.empty()) {
+    const auto comma = names.find(',');
+    std::string_view item = names.substr(0, comma);
+    names = comma == std::string_view::npos ? std::string_view() : names.substr(comma + 1);
     while (!item.empty() && item.front() == ' ') item.remove_prefix(1);
     while (!item.empty() && item.back() == ' ') item.remove_suffix(1);
     fk_param p{};
