@@ -1,5 +1,6 @@
 #include "host/dane/tables.hpp"
 
+#include <atomic>
 #include <limits>
 #include <mutex>
 
@@ -216,9 +217,9 @@ ThreadTables& thread_tables() {
 namespace {
 
 struct Factory {
-  std::mutex mutex;
+  std::mutex mutex;  // guards make
   ConnectionFactory make;
-  std::uint64_t generation = 0;  // bumps when the factory changes
+  std::atomic<std::uint64_t> generation{0};  // bumps when the factory changes
 };
 
 Factory& factory() {
@@ -232,22 +233,31 @@ void set_connection_factory(ConnectionFactory make) {
   Factory& f = factory();
   std::lock_guard lock(f.mutex);
   f.make = std::move(make);
-  ++f.generation;
+  f.generation.fetch_add(1, std::memory_order_release);
 }
 
 Connection* thread_connection() {
   ThreadConnection& slot = thread_connection_slot();
   Factory& f = factory();
-  std::lock_guard lock(f.mutex);
-  if (slot.connection && slot.generation == f.generation) return slot.connection.get();
+  // The common case takes no lock: this thread's connection is still the current factory's.
+  if (slot.connection && slot.generation == f.generation.load(std::memory_order_acquire)) {
+    return slot.connection.get();
+  }
+  ConnectionFactory make;
+  std::uint64_t generation = 0;
+  {
+    std::lock_guard lock(f.mutex);
+    make = f.make;
+    generation = f.generation.load(std::memory_order_relaxed);
+  }
   slot.connection.reset();
-  if (!f.make) return nullptr;
+  slot.generation = generation;
+  if (!make) return nullptr;
   try {
-    slot.connection = f.make();
+    slot.connection = make();  // opened outside the lock: other threads go on meanwhile
   } catch (...) {
     slot.connection.reset();
   }
-  slot.generation = f.generation;
   return slot.connection.get();
 }
 
