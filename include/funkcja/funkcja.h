@@ -37,17 +37,17 @@ extern "C" {
 #endif
 
 typedef struct fk_text {
-  const char *ptr;
+  const char* ptr;
   size_t len;
 } fk_text;
 
 typedef struct fk_buffer {
-  char *ptr;
+  char* ptr;
   size_t capacity;
 } fk_buffer;
 
 /* A terminated C string as a text parameter. */
-static inline fk_text fk_cstr(const char *s) {
+static inline fk_text fk_cstr(const char* s) {
   fk_text t;
   t.ptr = s;
   t.len = s ? strlen(s) : 0;
@@ -80,14 +80,14 @@ typedef struct fk_value {
     uint8_t byte;
     double dbl;
     fk_buffer buffer;
-    int32_t *i32_ref;
-    uint8_t *byte_ref;
-    void *object;
+    int32_t* i32_ref;
+    uint8_t* byte_ref;
+    void* object;
   } as;
 } fk_value;
 
 typedef struct fk_param {
-  const char *name;
+  const char* name;
   fk_kind kind;
   uint8_t omittable; /* may be left off: arrives as empty text or 0 */
   uint32_t capacity; /* FK_TEXT_INOUT: the capacity of the caller's buffer the procedure expects */
@@ -95,21 +95,21 @@ typedef struct fk_param {
 
 /* Calls the procedure with args[0..param_count) of the kinds the table gives; writes the result
  * (kind FK_NONE for none). Returns 0, or -1 when an argument's kind does not match. */
-typedef int (*fk_invoke_fn)(const fk_value *args, fk_value *result);
+typedef int (*fk_invoke_fn)(const fk_value* args, fk_value* result);
 
 typedef struct fk_procedure {
-  const char *name;
+  const char* name;
   fk_kind result;
   size_t param_count;
-  const fk_param *params;
+  const fk_param* params;
   fk_invoke_fn invoke;
 } fk_procedure;
 
 /* Every exported procedure, sorted by name; *count receives their number. */
-FK_API const fk_procedure *funkcja_procedures(size_t *count);
+FK_API const fk_procedure* funkcja_procedures(size_t* count);
 
 /* One procedure by name (exact, upper case), or NULL. */
-FK_API const fk_procedure *funkcja_find_procedure(const char *name);
+FK_API const fk_procedure* funkcja_find_procedure(const char* name);
 
 /* ---- The data library's globals ------------------------------------------------------- */
 
@@ -124,14 +124,14 @@ FK_API fk_text fk_global_names(void);
 
 /* ---- Data library objects the host hands to FUNKCJA_INIT ------------------------------ */
 
-FK_API fk_errorclass *fk_errorclass_new(void);
-FK_API void fk_errorclass_free(fk_errorclass *errors);
+FK_API fk_errorclass* fk_errorclass_new(void);
+FK_API void fk_errorclass_free(fk_errorclass* errors);
 /* The procedure name most recently registered with SETPROCEDURENAME. */
-FK_API fk_text fk_errorclass_procedure_name(const fk_errorclass *errors);
+FK_API fk_text fk_errorclass_procedure_name(const fk_errorclass* errors);
 
 /* A settings manager on the INI file at path. */
-FK_API fk_iniclass *fk_iniclass_new(fk_text path);
-FK_API void fk_iniclass_free(fk_iniclass *settings);
+FK_API fk_iniclass* fk_iniclass_new(fk_text path);
+FK_API void fk_iniclass_free(fk_iniclass* settings);
 
 /* ---- The system message box ----------------------------------------------------------- */
 
@@ -145,18 +145,18 @@ FK_API void fk_msgbox_set_echo(int on);
 }
 #endif
 
+#include "funkcja/c/calendar.h"
+#include "funkcja/c/codepage.h"
+#include "funkcja/c/database.h"
+#include "funkcja/c/filters.h"
+#include "funkcja/c/gateway.h"
 #include "funkcja/c/lifecycle.h"
+#include "funkcja/c/lookups.h"
+#include "funkcja/c/mask.h"
 #include "funkcja/c/messages.h"
 #include "funkcja/c/strings.h"
-#include "funkcja/c/filters.h"
-#include "funkcja/c/codepage.h"
-#include "funkcja/c/mask.h"
-#include "funkcja/c/words.h"
 #include "funkcja/c/validation.h"
-#include "funkcja/c/calendar.h"
 #include "funkcja/c/windows.h"
-#include "funkcja/c/gateway.h"
-#include "funkcja/c/lookups.h"
-#include "funkcja/c/database.h"
+#include "funkcja/c/words.h"
 
 #endif

@@ -339,7 +339,8 @@ HeadlessDriver& headless_driver() {
 
 WindowBackend& window_backend() {
   WindowBackend* b = installed.load();
-  return b != nullptr ? *b : headless_driver();
+  if (b != nullptr) return *b;
+  return headless_driver();
 }
 
 void set_window_backend(WindowBackend* backend) {

@@ -21,8 +21,8 @@
 
 #include "frame/cp_literal.hpp"
 #include "frame/text_rules.hpp"
-#include "text/case.hpp"
 #include "funkcja/words.hpp"
+#include "text/case.hpp"
 #include "words/amount_words.hpp"
 
 namespace funkcja::words {
@@ -70,12 +70,13 @@ constexpr std::string_view kMinus = "minus ";
 constexpr std::size_t kCodeLength = 3;
 constexpr std::string_view kHundredthsSuffix = "/100";
 
-constexpr std::array<std::uint64_t, 16> kPow10 = [] {
+constexpr std::array<std::uint64_t, 16> powers_of_ten() {
   std::array<std::uint64_t, 16> p{};
   p[0] = 1;
   for (std::size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 10;
   return p;
-}();
+}
+constexpr std::array<std::uint64_t, 16> kPow10 = powers_of_ten();
 
 // 999 999 999 999.99 in grosze plus one.
 constexpr std::uint64_t kHundredthsLimit = kPow10[14];
@@ -140,7 +141,6 @@ void spell_group(WordBuffer& out, unsigned value, const Forms& forms, bool force
   }
   if (value != 0 || force_word) out.word(forms[form]);
 }
-
 
 }  // namespace
 

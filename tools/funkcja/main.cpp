@@ -18,8 +18,8 @@
 
 #include "demo.hpp"
 #include "host.hpp"
-#include "window_script.hpp"
 #include "sql_command.hpp"
+#include "window_script.hpp"
 
 namespace funkcja::cli {
 namespace {

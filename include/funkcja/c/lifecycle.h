@@ -9,7 +9,7 @@ extern "C" {
 #endif
 
 /* FUNKCJA:INIT. errors and settings may be NULL: the library keeps its own managers. */
-FK_API void FUNKCJA_INIT(fk_errorclass *errors, fk_iniclass *settings);
+FK_API void FUNKCJA_INIT(fk_errorclass* errors, fk_iniclass* settings);
 /* FUNKCJA:KILL. */
 FK_API void FUNKCJA_KILL(void);
 

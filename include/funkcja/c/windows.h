@@ -26,28 +26,28 @@ FK_API void MAKSYMALIZACJAOFF(void);
 FK_API void STRSTYLTOOLBAR(int32_t control, uint8_t size, uint8_t second, uint8_t keep_position);
 FK_API void STRSTYLOPIS(int32_t control, uint8_t size, uint8_t second);
 FK_API void STRSTYLNAGLOWEK(int32_t control, uint8_t size, uint8_t second);
-FK_API void USTAW4IKONYBROWSERA(fk_popupclass *popup, uint8_t mode);
+FK_API void USTAW4IKONYBROWSERA(fk_popupclass* popup, uint8_t mode);
 /* leaf_icon 0 (omitted) means 2. */
-FK_API void USTAWIKONYDRZEWA(int32_t list, fk_queue *rows, int32_t leaf_icon);
+FK_API void USTAWIKONYDRZEWA(int32_t list, fk_queue* rows, int32_t leaf_icon);
 FK_API void FILEDIALOGBOX_WATEK(fk_text title, fk_text start_folder, fk_text notify_thread);
 
 /* ---- Lists and pop-up menus ------------------------------------------------------------ */
 
-FK_API fk_queue *fk_queue_new(void);
-FK_API void fk_queue_free(fk_queue *queue);
-FK_API size_t fk_queue_count(const fk_queue *queue);
+FK_API fk_queue* fk_queue_new(void);
+FK_API void fk_queue_free(fk_queue* queue);
+FK_API size_t fk_queue_count(const fk_queue* queue);
 /* Adds an empty record; returns its number (1 = first). */
-FK_API size_t fk_queue_add(fk_queue *queue);
+FK_API size_t fk_queue_add(fk_queue* queue);
 /* Field numbers start at 1; a record grows to the field written. */
-FK_API void fk_queue_set(fk_queue *queue, size_t record, size_t field, fk_text value);
+FK_API void fk_queue_set(fk_queue* queue, size_t record, size_t field, fk_text value);
 /* Empty text for a record or field that does not exist. */
-FK_API fk_text fk_queue_get(const fk_queue *queue, size_t record, size_t field);
+FK_API fk_text fk_queue_get(const fk_queue* queue, size_t record, size_t field);
 
-FK_API fk_popupclass *fk_popupclass_new(void);
-FK_API void fk_popupclass_free(fk_popupclass *popup);
-FK_API void fk_popupclass_add_item(fk_popupclass *popup, fk_text name, fk_text text);
-FK_API fk_text fk_popupclass_text(const fk_popupclass *popup, fk_text name);
-FK_API fk_text fk_popupclass_icon(const fk_popupclass *popup, fk_text name);
+FK_API fk_popupclass* fk_popupclass_new(void);
+FK_API void fk_popupclass_free(fk_popupclass* popup);
+FK_API void fk_popupclass_add_item(fk_popupclass* popup, fk_text name, fk_text text);
+FK_API fk_text fk_popupclass_text(const fk_popupclass* popup, fk_text name);
+FK_API fk_text fk_popupclass_icon(const fk_popupclass* popup, fk_text name);
 
 /* ---- The window layer, for hosts ------------------------------------------------------- */
 

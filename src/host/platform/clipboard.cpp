@@ -24,7 +24,8 @@ HeadlessClipboard& headless_clipboard() {
 
 Clipboard& clipboard() {
   Clipboard* c = installed.load();
-  return c != nullptr ? *c : headless_clipboard();
+  if (c != nullptr) return *c;
+  return headless_clipboard();
 }
 
 void set_clipboard(Clipboard* c) {

@@ -43,7 +43,8 @@ HeadlessFolderDialog& headless_folder_dialog() {
 
 FolderDialog& folder_dialog() {
   FolderDialog* d = installed.load();
-  return d != nullptr ? *d : headless_folder_dialog();
+  if (d != nullptr) return *d;
+  return headless_folder_dialog();
 }
 
 void set_folder_dialog(FolderDialog* dialog) {

@@ -49,7 +49,8 @@ HeadlessKeyboard& headless_keyboard() {
 
 Keyboard& keyboard() {
   Keyboard* k = installed.load();
-  return k != nullptr ? *k : headless_keyboard();
+  if (k != nullptr) return *k;
+  return headless_keyboard();
 }
 
 void set_keyboard(Keyboard* k) {

@@ -49,7 +49,8 @@ HeadlessSystemMetrics& headless_system_metrics() {
 
 SystemMetrics& system_metrics() {
   SystemMetrics* m = installed.load();
-  return m != nullptr ? *m : headless_system_metrics();
+  if (m != nullptr) return *m;
+  return headless_system_metrics();
 }
 
 void set_system_metrics(SystemMetrics* metrics) {

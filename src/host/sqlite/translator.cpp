@@ -1164,7 +1164,7 @@ std::size_t translation_cache_size() {
   return cache().entries.size();
 }
 
-void register_table_function(std::string name, std::string sql_template) {
+void register_table_function(const std::string& name, std::string sql_template) {
   std::unique_lock lock(table_functions_mutex());
   table_functions()[upper_ascii(name)] = std::move(sql_template);
 }

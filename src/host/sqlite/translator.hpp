@@ -62,6 +62,6 @@ std::size_t translation_cache_size();
 // SQL templates of the server's table functions (a select in the embedded database's dialect
 // with ?1, ?2 ... for the arguments), used in FROM as dbo.NAME(args). Registered by the
 // embedded database's catalogue of server objects.
-void register_table_function(std::string name, std::string sql_template);
+void register_table_function(const std::string& name, std::string sql_template);
 
 }  // namespace funkcja::sqlite
