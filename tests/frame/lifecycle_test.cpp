@@ -123,10 +123,5 @@ TEST(Lifecycle, InitReachesOnlyTheCallingThreadsManagers) {
   EXPECT_EQ(dane::thread_tables().VAX_FK.manager().errors(), nullptr);
 }
 
-TEST(Lifecycle, ProcessLibraryIsLoadedWithTheObject) {
-  EXPECT_EQ(&library().errors(), &library().own_errors());
-  EXPECT_TRUE(library().fuzzy().initialised());
-}
-
 }  // namespace
 }  // namespace funkcja
