@@ -94,12 +94,10 @@ TEST(Lifecycle, KillActsOnceAndIndependentlyOfInit) {
     std::vector<char> steps;  // 'i' init, 'k' kill
     int init_calls, kill_calls;
   };
-  const Case cases[] = {
-      {"kill twice", {'i', 'k', 'k'}, 1, 1},
-      {"kill without init", {'k'}, 0, 1},
-      {"init after kill does nothing", {'k', 'i'}, 0, 1},
-      {"init twice, kill twice", {'i', 'i', 'k', 'k'}, 1, 1},
-  };
+  const Case cases[] = {{"kill twice", {'i', 'k', 'k'}, 1, 1},
+                        {"kill without init", {'k'}, 0, 1},
+                        {"init after kill does nothing", {'k', 'i'}, 0, 1},
+                        {"init twice, kill twice", {'i', 'i', 'k', 'k'}, 1, 1}};
   for (const Case& c : cases) {
     dane::DataLibrary data;
     Library lib(data);

@@ -116,8 +116,7 @@ TEST_F(Gateway, UnsupportedConstructsFailWithAMessageNamingThem) {
       {"select nazwa from FIRMA with (INDEX(1))", "INDEX"},
       {"select soundex(nazwa) from FIRMA", "soundex"},
       {"select 1; delete from FIRMA", ""},
-      {"select nazwa into kopia from FIRMA", "INTO"},
-  };
+      {"select nazwa into kopia from FIRMA", "INTO"}};
   for (const Case& c : cases) {
     EXECVAX(c.statement);
     const dane::QueryTable& t = dane::thread_tables().VAX_FK;

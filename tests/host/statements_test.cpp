@@ -292,8 +292,7 @@ TEST_F(Statements, EveryFormTheLibrarySendsRunsOnTheDemoData) {
        {"Sprzedaż towarów"_cp}},
       // desktop
       {"select * from dbo.AZ_Func_SMSDane(1, 82523)",
-       {"Długa 5/3|00-238|PHU Żuraw Sp. z o.o.|5269458071|Warszawa"_cp}},
-  };
+       {"Długa 5/3|00-238|PHU Żuraw Sp. z o.o.|5269458071|Warszawa"_cp}}};
   for (const Form& f : forms) {
     EXPECT_EQ(rows(f.statement), std::vector<std::string>(f.rows.begin(), f.rows.end()))
         << f.statement;

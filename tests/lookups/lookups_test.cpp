@@ -158,8 +158,7 @@ TEST_F(Lookups, PostingCheckFindsTheFirstProblem) {
       {1003, 1, std::string("Konto: 404-01 nie występuje w planie kont."_cp)},
       {1004, 1, std::string("Nie posiadasz uprawnień do zapisu na konto: 234-1"_cp)},
       {1006, 0, ""},
-      {4242, 0, ""},
-  };
+      {4242, 0, ""}};
   for (const Case& c : cases) {
     platform::headless_message_box().clear();
     EXPECT_EQ(SPR_KONTA(3, c.document, 0), c.result) << c.document;
