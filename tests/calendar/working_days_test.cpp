@@ -59,8 +59,7 @@ TEST(WorkingDays, Table) {
       {INT32_MIN, 0, 0},
       {date::last_day(), 1, 0},      // Friday 31 December 9999
       {date::last_day() + 3, 0, 0},  // a Monday past the calendar
-      {INT32_MAX, 0, 0},
-  };
+      {INT32_MAX, 0, 0}};
   for (const auto& r : rows) {
     EXPECT_EQ(ISDZIENROBOCZY(r.date), r.working) << r.date;
     EXPECT_EQ(ISNIEDZIELALUBSWIETO(r.date), r.sunday_or_holiday) << r.date;
@@ -70,21 +69,19 @@ TEST(WorkingDays, Table) {
 TEST(LastWorkingDay, Table) {
   struct {
     std::int32_t date, expected;
-  } const rows[] = {
-      {day(2017, 5, 4), day(2017, 5, 2)},
-      {day(2017, 1, 2), day(2016, 12, 30)},
-      {day(2017, 5, 5), day(2017, 5, 4)},  // the date itself is never the answer
-      {day(2024, 12, 27), day(2024, 12, 24)},
-      {day(2026, 12, 28), day(2026, 12, 23)},
-      {day(2025, 12, 29), day(2025, 12, 23)},
-      {5, 3},  // 2 January 1801: 1 January is a holiday, 31 December 1800 a Wednesday
-      {1, 0},
-      {0, -1},
-      {-100, -101},
-      {INT32_MIN, INT32_MIN},
-      {date::last_day() + 1, date::last_day()},
-      {INT32_MAX, date::last_day()},
-  };
+  } const rows[] = {{day(2017, 5, 4), day(2017, 5, 2)},
+                    {day(2017, 1, 2), day(2016, 12, 30)},
+                    {day(2017, 5, 5), day(2017, 5, 4)},  // the date itself is never the answer
+                    {day(2024, 12, 27), day(2024, 12, 24)},
+                    {day(2026, 12, 28), day(2026, 12, 23)},
+                    {day(2025, 12, 29), day(2025, 12, 23)},
+                    {5, 3},  // 2 January 1801: 1 January is a holiday, 31 December 1800 a Wednesday
+                    {1, 0},
+                    {0, -1},
+                    {-100, -101},
+                    {INT32_MIN, INT32_MIN},
+                    {date::last_day() + 1, date::last_day()},
+                    {INT32_MAX, date::last_day()}};
   for (const auto& r : rows) EXPECT_EQ(PODAJOSTATNIDZIENROBOCZY(r.date), r.expected) << r.date;
 }
 
@@ -110,16 +107,14 @@ TEST(MonthName, Table) {
   struct {
     std::int32_t month, year;
     std::string_view expected;
-  } const rows[] = {
-      {10, 0, "Październik"_cp},
-      {5, 2017, "Maj 2017"},
-      {1, 9999, "Styczeń 9999"_cp},
-      {13, 2017, " 2017"},
-      {0, 0, ""},
-      {-1, -1, " -1"},
-      {12, INT32_MIN, "Grudzień -2147483648"_cp},
-      {INT32_MAX, 0, ""},
-  };
+  } const rows[] = {{10, 0, "Październik"_cp},
+                    {5, 2017, "Maj 2017"},
+                    {1, 9999, "Styczeń 9999"_cp},
+                    {13, 2017, " 2017"},
+                    {0, 0, ""},
+                    {-1, -1, " -1"},
+                    {12, INT32_MIN, "Grudzień -2147483648"_cp},
+                    {INT32_MAX, 0, ""}};
   for (const auto& r : rows) EXPECT_EQ(NAZWA_MIESIACA(r.month, r.year), r.expected) << r.month;
 }
 

@@ -94,12 +94,10 @@ TEST(Lifecycle, KillActsOnceAndIndependentlyOfInit) {
     std::vector<char> steps;  // 'i' init, 'k' kill
     int init_calls, kill_calls;
   };
-  const Case cases[] = {
-      {"kill twice", {'i', 'k', 'k'}, 1, 1},
-      {"kill without init", {'k'}, 0, 1},
-      {"init after kill does nothing", {'k', 'i'}, 0, 1},
-      {"init twice, kill twice", {'i', 'i', 'k', 'k'}, 1, 1},
-  };
+  const Case cases[] = {{"kill twice", {'i', 'k', 'k'}, 1, 1},
+                        {"kill without init", {'k'}, 0, 1},
+                        {"init after kill does nothing", {'k', 'i'}, 0, 1},
+                        {"init twice, kill twice", {'i', 'i', 'k', 'k'}, 1, 1}};
   for (const Case& c : cases) {
     dane::DataLibrary data;
     Library lib(data);
@@ -121,11 +119,6 @@ TEST(Lifecycle, InitReachesOnlyTheCallingThreadsManagers) {
   other.join();
   EXPECT_EQ(seen_on_other_thread, &lib.own_errors());
   EXPECT_EQ(dane::thread_tables().VAX_FK.manager().errors(), nullptr);
-}
-
-TEST(Lifecycle, ProcessLibraryIsLoadedWithTheObject) {
-  EXPECT_EQ(&library().errors(), &library().own_errors());
-  EXPECT_TRUE(library().fuzzy().initialised());
 }
 
 }  // namespace

@@ -41,17 +41,11 @@ TEST(TextRules, BufferOfCapacityTenKeepsNineCharacters) {
   EXPECT_EQ(memory[10], 'x');  // nothing written past the capacity
 }
 
-TEST(TextRules, IntegersAreplainDecimal) {
+TEST(TextRules, IntegersArePlainDecimal) {
   EXPECT_EQ(int_text(0), "0");
   EXPECT_EQ(int_text(-42), "-42");
   EXPECT_EQ(int_text(INT32_MIN), "-2147483648");
   EXPECT_EQ(int_text(INT32_MAX), "2147483647");
-}
-
-TEST(TextRules, OneCharacterArgument) {
-  EXPECT_EQ(one_char("xyz"), 'x');
-  EXPECT_EQ(one_char("   "), ' ');
-  EXPECT_EQ(one_char(""), ' ');
 }
 
 TEST(Cp1250Literal, PolishLettersBecomeSingleBytes) {

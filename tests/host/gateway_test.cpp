@@ -26,12 +26,10 @@ TEST_F(Gateway, TrailingBlanksAreRemovedLeadingBlanksKept) {
 
 TEST_F(Gateway, SingleValueFunctionsCutToTheirCapacity) {
   const std::string statement = "select replicate('ab', 300)+'c'";  // 601 characters
-  std::string first_500;
-  for (int i = 0; i < 250; ++i) first_500 += "ab";
-  EXPECT_EQ(FUNCVAY(statement), first_500);
   const std::string whole = FUNCVAZ(statement);
   EXPECT_EQ(whole.size(), 601u);
-  EXPECT_EQ(whole.back(), 'c');
+  EXPECT_EQ(whole.substr(598), "abc");
+  EXPECT_EQ(FUNCVAY(statement), whole.substr(0, 500));
   EXPECT_EQ(FUNCVAZ("select replicate('x', 9000)").size(), 8000u);
 }
 
@@ -88,16 +86,12 @@ TEST_F(Gateway, EachProcedureUsesItsOwnTable) {
   EXPECT_EQ(accounts, (std::vector<std::string>{"100", "130", "201"}));
 }
 
-TEST_F(Gateway, AFailedStatementLeavesTheErrorCodeAndTheDatabaseMessage) {
-  EXECVAX("select nazwa from NIE_MA_TABELI");
-  const dane::QueryTable& t = dane::thread_tables().VAX_FK;
-  EXPECT_EQ(t.error_code(), dane::kDatabaseError);
-  EXPECT_NE(t.error_message().find("NIE_MA_TABELI"), std::string::npos) << t.error_message();
-}
-
 TEST_F(Gateway, ReportingPatternShowsTheDatabaseMessageAsAWarning) {
+  const dane::QueryTable& t = dane::thread_tables().VAX_FK;
   gateway::run(dane::thread_tables().VAX_FK, "select x from NIE_MA_TABELI",
                gateway::Errors::kReport);
+  EXPECT_EQ(t.error_code(), dane::kDatabaseError);
+  EXPECT_NE(t.error_message().find("NIE_MA_TABELI"), std::string::npos) << t.error_message();
   ASSERT_EQ(warnings().size(), 1u);
   EXPECT_NE(warnings()[0].find("NIE_MA_TABELI"), std::string::npos);
   gateway::run(dane::thread_tables().VAX_FK, "select x from NIE_MA_TABELI");
@@ -122,8 +116,7 @@ TEST_F(Gateway, UnsupportedConstructsFailWithAMessageNamingThem) {
       {"select nazwa from FIRMA with (INDEX(1))", "INDEX"},
       {"select soundex(nazwa) from FIRMA", "soundex"},
       {"select 1; delete from FIRMA", ""},
-      {"select nazwa into kopia from FIRMA", "INTO"},
-  };
+      {"select nazwa into kopia from FIRMA", "INTO"}};
   for (const Case& c : cases) {
     EXECVAX(c.statement);
     const dane::QueryTable& t = dane::thread_tables().VAX_FK;

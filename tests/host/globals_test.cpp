@@ -33,20 +33,18 @@ TEST_F(Globals, ValuesAreCheckedAgainstTheirType) {
     bool accepted;
     const char* read_back;
   };
-  const Case cases[] = {
-      {"DANE_ID_FIRMY", "12", true, "12"},
-      {"DANE_ID_FIRMY", " -7 ", true, "-7"},
-      {"DANE_ID_FIRMY", "2147483648", false, nullptr},
-      {"DANE_ID_FIRMY", "12a", false, nullptr},
-      {"DANE_ID_FIRMY", "", false, nullptr},
-      {"DANE_ADMINISTRATOR", "1", true, "1"},
-      {"DANE_ADMINISTRATOR", "256", false, nullptr},
-      {"DANE_WERSJA_BAZY", "12.5", true, "12.5000"},
-      {"DANE_WERSJA_BAZY", "-0.0001", true, "-0.0001"},
-      {"DANE_WERSJA_BAZY", "1.23456", false, nullptr},
-      {"DANE_SEPARATOR_MPK", "/x", true, "/"},
-      {"DANE_DATA_BIEZACA", "82000", true, "82000"},
-  };
+  const Case cases[] = {{"DANE_ID_FIRMY", "12", true, "12"},
+                        {"DANE_ID_FIRMY", " -7 ", true, "-7"},
+                        {"DANE_ID_FIRMY", "2147483648", false, nullptr},
+                        {"DANE_ID_FIRMY", "12a", false, nullptr},
+                        {"DANE_ID_FIRMY", "", false, nullptr},
+                        {"DANE_ADMINISTRATOR", "1", true, "1"},
+                        {"DANE_ADMINISTRATOR", "256", false, nullptr},
+                        {"DANE_WERSJA_BAZY", "12.5", true, "12.5000"},
+                        {"DANE_WERSJA_BAZY", "-0.0001", true, "-0.0001"},
+                        {"DANE_WERSJA_BAZY", "1.23456", false, nullptr},
+                        {"DANE_SEPARATOR_MPK", "/x", true, "/"},
+                        {"DANE_DATA_BIEZACA", "82000", true, "82000"}};
   for (const Case& c : cases) {
     reset_all();
     EXPECT_EQ(set_global(c.name, c.value), c.accepted) << c.name << "=" << c.value;

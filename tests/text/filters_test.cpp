@@ -91,7 +91,6 @@ struct TextCase {
 
 TEST(FilterClipRules, TrailingBlanksAndEmptyArguments) {
   const TextCase cases[] = {
-      {NAMED(TYLKO_CYFRY), "PL 1-2 3", "123"},
       {NAMED(TYLKO_CYFRY), "", ""},
       {NAMED(TYLKO_CYFRY), "   ", ""},
       // An empty or all-blank argument gives "0"; one without digits gives empty text.
@@ -110,22 +109,17 @@ TEST(FilterClipRules, TrailingBlanksAndEmptyArguments) {
       {NAMED(OPUSC_SPACE), " a b  c   ", "abc"},
       {NAMED(OPUSC_SPACE), "   ", ""},
       // Taken as passed: blanks stay, trailing ones too.
-      {NAMED(CLEARFORFILENAME), "a:b/c*d?.txt", "abcd.txt"},
       {NAMED(CLEARFORFILENAME), "raport <2026> | \"x\"\\  ", "raport 2026  x  "},
       {NAMED(CLEARFORFILENAME), "", ""},
-      {NAMED(USUN_ZNAKI_STERUJACE), "line 1\r\nline 2", "line 1line 2"},
       {NAMED(USUN_ZNAKI_STERUJACE), "  two blanks", " two blanks"},
       {NAMED(USUN_ZNAKI_STERUJACE), "\r\n indented", "indented"},
       {NAMED(USUN_ZNAKI_STERUJACE), "\r\n", ""},
       {NAMED(USUN_ZNAKI_STERUJACE), " ", ""},
       {NAMED(USUN_ZNAKI_STERUJACE), "tail  ", "tail  "},
-      {NAMED(USUN_ZNAKI_NIEDRUKOWALNE), "a\tb\r\nc\x7f\x81\x83", "a b\r\nc  \x83"},
       {NAMED(USUN_ZNAKI_NIEDRUKOWALNE), std::string_view("\0\0", 2), "  "},
       {NAMED(USUN_ZNAKI_NIEDRUKOWALNE), "  ", "  "},
-      {NAMED(BEZPL), "Łódź"_cp, "Lodz"},
       {NAMED(BEZPL), "ZAŻÓŁĆ gęślą jaźń  "_cp, "ZAZOLC gesla jazn"},
       {NAMED(BEZPL), "  ", ""},
-      {NAMED(USUN_POLSKIE_ZNAKI), "Łódź"_cp, "lodz"},
       {NAMED(USUN_POLSKIE_ZNAKI), "ZAŻÓŁĆ Gęślą  "_cp, "ZAzolc Gesla"},
       {NAMED(USUN_POLSKIE_ZNAKI), "", ""}};
   for (const auto& c : cases) {

@@ -76,8 +76,7 @@ TEST(CommandLine, BadInputIsOneLineOnStderrAndExitTwo) {
       {"--set", "NIE_MA=1", "call", "FUNKCJA_KILL"},
       {"--answer"},
       {"frobnicate"},
-      {},
-  };
+      {}};
   for (const auto& args : cases) {
     const auto r = cli(args);
     std::string shown;
@@ -130,7 +129,7 @@ TEST(CommandLine, EveryByteSurvivesTheEdgeConversion) {
   EXPECT_EQ(r.out, "  źdóŁ\n");
 }
 
-TEST(CommandLine, DoneWhenExamples) {
+TEST(CommandLine, ReplaceAndAmountInWordsThroughTheLibrary) {
   auto r = cli({"call", "--json", "STR_REPLACE", "aXbXc", "X", "YY"});
   EXPECT_EQ(r.out, "{\"result\": \"aYYbYYc\", \"out\": {}}\n");
   r = cli({"call", "SLOWNIE", "1234.56"});

@@ -44,14 +44,12 @@ TEST_F(WindowScript, WykonajAnswersByTheActionsGiven) {
     std::vector<std::string> options;
     const char* out;
   };
-  const Case cases[] = {
-      {{"--do", "key F10"}, "1\n"},
-      {{"--do", "key Esc"}, "0\n"},
-      {{}, "0\n"},
-      {{"--do", "key Tab", "--do", "key Enter"}, "1\n"},
-      {{"--do", "click Wykonaj"}, "1\n"},
-      {{"--do", "close"}, "0\n"},
-  };
+  const Case cases[] = {{{"--do", "key F10"}, "1\n"},
+                        {{"--do", "key Esc"}, "0\n"},
+                        {{}, "0\n"},
+                        {{"--do", "key Tab", "--do", "key Enter"}, "1\n"},
+                        {{"--do", "click Wykonaj"}, "1\n"},
+                        {{"--do", "close"}, "0\n"}};
   for (const Case& c : cases) {
     std::vector<std::string> args = {"call"};
     args.insert(args.end(), c.options.begin(), c.options.end());

@@ -40,8 +40,7 @@ TEST_F(Navigator, InitTrapsTheKeysOfEachControlType) {
       {ct::kRichText, 0, {{254, key::kEnter}}},
       {ct::kRadio, 0, {{251, key::kEnter}}},
       {ct::kString, 0, {}},
-      {ct::kGroup, 0, {}},
-  };
+      {ct::kGroup, 0, {}}};
   for (const Case& c : cases) {
     ProbeWindow w({c.type});
     KeyNavigator n(w);
@@ -85,19 +84,17 @@ TEST_F(Navigator, KeysMoveTheFocusAsTabAndShiftTabDo) {
     std::vector<std::string> script;
     std::vector<std::int32_t> focus_after;  // one per step
   };
-  const Case cases[] = {
-      {"Enter in an entry acts as Tab", {"key Enter"}, {2}},
-      {"Down in an entry acts as Tab", {"key Down"}, {2}},
-      {"Up in an entry acts as Shift+Tab", {"select 3", "key Up"}, {3, 2}},
-      {"Enter in a multi-line text stays", {"select 2", "key Enter"}, {2, 2}},
-      {"Enter in a list acts as Tab", {"select 4", "key Enter"}, {4, 5}},
-      {"Right and Left in a list move on and back",
-       {"select 4", "key Right", "key Left"},
-       {4, 5, 4}},
-      {"Arrows on a button", {"select 5", "key Left", "key Right"}, {5, 4, 5}},
-      {"Tab wraps round to the first stop", {"select 5", "key Tab"}, {5, 1}},
-      {"Shift+Tab wraps back to the last stop", {"key Shift+Tab"}, {5}},
-  };
+  const Case cases[] = {{"Enter in an entry acts as Tab", {"key Enter"}, {2}},
+                        {"Down in an entry acts as Tab", {"key Down"}, {2}},
+                        {"Up in an entry acts as Shift+Tab", {"select 3", "key Up"}, {3, 2}},
+                        {"Enter in a multi-line text stays", {"select 2", "key Enter"}, {2, 2}},
+                        {"Enter in a list acts as Tab", {"select 4", "key Enter"}, {4, 5}},
+                        {"Right and Left in a list move on and back",
+                         {"select 4", "key Right", "key Left"},
+                         {4, 5, 4}},
+                        {"Arrows on a button", {"select 5", "key Left", "key Right"}, {5, 4, 5}},
+                        {"Tab wraps round to the first stop", {"select 5", "key Tab"}, {5, 1}},
+                        {"Shift+Tab wraps back to the last stop", {"key Shift+Tab"}, {5}}};
   for (const Case& c : cases) {
     ProbeWindow w({ct::kEntry, ct::kText, ct::kEntry, ct::kList, ct::kButton});
     w.control(4).rows = {{{"a"}}, {{"b"}}};

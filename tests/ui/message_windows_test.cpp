@@ -24,17 +24,15 @@ TEST_F(MessageWindows, WykonajAnswersOneOnlyForItsButton) {
     std::vector<std::string> script;
     std::uint8_t result;
   };
-  const Case cases[] = {
-      {{"key F10"}, 1},
-      {{"click Wykonaj"}, 1},
-      {{"key Tab", "key Enter"}, 1},
-      {{"key Right", "key Space"}, 1},
-      {{"key Esc"}, 0},
-      {{"close"}, 0},
-      {{"click Anuluj"}, 0},
-      {{"key Enter"}, 0},
-      {{}, 0},
-  };
+  const Case cases[] = {{{"key F10"}, 1},
+                        {{"click Wykonaj"}, 1},
+                        {{"key Tab", "key Enter"}, 1},
+                        {{"key Right", "key Space"}, 1},
+                        {{"key Esc"}, 0},
+                        {{"close"}, 0},
+                        {{"click Anuluj"}, 0},
+                        {{"key Enter"}, 0},
+                        {{}, 0}};
   for (const Case& c : cases) {
     headless_driver().clear();
     script(c.script);

@@ -47,16 +47,14 @@ TEST_F(SystemMessages, QuestionDefaultButtonAndAnswers) {
     std::int32_t shown_default;
     std::int32_t result;
   };
-  const Case cases[] = {
-      {"&Tak|&Nie", 0, -1, {"&Tak", "&Nie"}, 1, 1},
-      {"&Tak|&Nie", 2, -1, {"&Tak", "&Nie"}, 2, 2},
-      {"&Tak|&Nie", 5, -1, {"&Tak", "&Nie"}, 1, 1},
-      {"&Tak|&Nie|&Anuluj", 1, 3, {"&Tak", "&Nie", "&Anuluj"}, 1, 3},
-      {"&Tak|&Nie", 1, 0, {"&Tak", "&Nie"}, 1, 0},  // dismissed without a button
-      {"&Tak|&Nie", 1, 7, {"&Tak", "&Nie"}, 1, 0},
-      {"", 0, -1, {"OK"}, 1, 1},
-      {"A||B", 0, 2, {"A", "", "B"}, 1, 2},
-  };
+  const Case cases[] = {{"&Tak|&Nie", 0, -1, {"&Tak", "&Nie"}, 1, 1},
+                        {"&Tak|&Nie", 2, -1, {"&Tak", "&Nie"}, 2, 2},
+                        {"&Tak|&Nie", 5, -1, {"&Tak", "&Nie"}, 1, 1},
+                        {"&Tak|&Nie|&Anuluj", 1, 3, {"&Tak", "&Nie", "&Anuluj"}, 1, 3},
+                        {"&Tak|&Nie", 1, 0, {"&Tak", "&Nie"}, 1, 0},  // dismissed without a button
+                        {"&Tak|&Nie", 1, 7, {"&Tak", "&Nie"}, 1, 0},
+                        {"", 0, -1, {"OK"}, 1, 1},
+                        {"A||B", 0, 2, {"A", "", "B"}, 1, 2}};
   for (const Case& c : cases) {
     if (c.queued >= 0) platform::headless_message_box().push_answer(c.queued);
     EXPECT_EQ(MSG_QST("Czy usunąć?"_cp, c.buttons, c.default_button), c.result) << c.buttons;

@@ -47,12 +47,11 @@ TEST_F(WindowHelpers, SelectKeyboardSelectsThePicturesWidth) {
     std::string picture;
     std::int32_t width;  // 0: nothing selected
   };
-  const Case cases[] = {
-      {"@N9_`4", 9},    {"@N-19_", 19},  {"@N-19_`2", 19}, {"@N-14_`2", 14}, {"@N11`8", 11},
-      {"@N14_", 14},    {"@N7_", 7},     {"@N11_B", 11},   {"@N3", 3},       {"@N20_`4", 20},
-      {"@N15_`2B", 15}, {"@N15_`2", 15}, {"@N-16_`4", 16}, {"@N-16_`6", 16}, {"@N3   ", 3},
-      {"@n3", 0},       {"@N-19_`3", 0}, {"@S20", 0},      {"", 0},          {" @N3", 0},
-  };
+  const Case cases[] = {{"@N9_`4", 9},    {"@N-19_", 19},   {"@N-19_`2", 19}, {"@N-14_`2", 14},
+                        {"@N11`8", 11},   {"@N14_", 14},    {"@N7_", 7},      {"@N11_B", 11},
+                        {"@N3", 3},       {"@N20_`4", 20},  {"@N15_`2B", 15}, {"@N15_`2", 15},
+                        {"@N-16_`4", 16}, {"@N-16_`6", 16}, {"@N3   ", 3},    {"@n3", 0},
+                        {"@N-19_`3", 0},  {"@S20", 0},      {"", 0},          {" @N3", 0}};
   for (const Case& c : cases) {
     Control seen;
     inside({"select 2", "close"}, event::kSelected, [&](ProbeWindow& w) {
@@ -113,18 +112,16 @@ TEST_F(WindowHelpers, TextStylesTakeTheirSizeRanges) {
   const auto toolbar = [](std::int32_t c, std::uint8_t s) { STRSTYLTOOLBAR(c, s, 1, 0); };
   const auto opis = [](std::int32_t c, std::uint8_t s) { STRSTYLOPIS(c, s, 1); };
   const auto naglowek = [](std::int32_t c, std::uint8_t s) { STRSTYLNAGLOWEK(c, s, 1); };
-  const Case cases[] = {
-      {toolbar, 0, 11, "Segoe UI Semibold", 0x666666},
-      {toolbar, 1, 1, "Segoe UI Semibold", 0x666666},
-      {toolbar, 10, 10, "Segoe UI Semibold", 0x666666},
-      {toolbar, 11, 11, "Segoe UI Semibold", 0x666666},
-      {opis, 0, 9, "Segoe UI", 0},
-      {opis, 20, 20, "Segoe UI", 0},
-      {opis, 255, 255, "Segoe UI", 0},
-      {naglowek, 0, 16, "Segoe UI Semibold", 0},
-      {naglowek, 15, 15, "Segoe UI Semibold", 0},
-      {naglowek, 20, 16, "Segoe UI Semibold", 0},
-  };
+  const Case cases[] = {{toolbar, 0, 11, "Segoe UI Semibold", 0x666666},
+                        {toolbar, 1, 1, "Segoe UI Semibold", 0x666666},
+                        {toolbar, 10, 10, "Segoe UI Semibold", 0x666666},
+                        {toolbar, 11, 11, "Segoe UI Semibold", 0x666666},
+                        {opis, 0, 9, "Segoe UI", 0},
+                        {opis, 20, 20, "Segoe UI", 0},
+                        {opis, 255, 255, "Segoe UI", 0},
+                        {naglowek, 0, 16, "Segoe UI Semibold", 0},
+                        {naglowek, 15, 15, "Segoe UI Semibold", 0},
+                        {naglowek, 20, 16, "Segoe UI Semibold", 0}};
   for (const Case& c : cases) {
     Control seen;
     inside({"close"}, event::kOpenWindow, [&](ProbeWindow& w) {
@@ -158,13 +155,11 @@ TEST_F(WindowHelpers, MaksymalizujFillsTheFrame) {
     std::int32_t ribbon_off, toolbar, icon_width, sizing_frame;
     Rect expected;
   };
-  const Case cases[] = {
-      {"ribbon", 0, 0, 32, 8, {0, 0, 1000 - 17, 800 - 14 - 23 - 70}},
-      {"ribbon with large icons", 0, 0, 48, 8, {0, 0, 983, 800 - 14 - 23 - 62}},
-      {"toolbar", 1, 1, 32, 8, {0, 0, 983, 800 - 14 - 23 - 28}},
-      {"neither", 1, 0, 32, 8, {0, 0, 983, 800 - 14 - 23}},
-      {"thin frame", 1, 0, 32, 5, {0, 0, 1000 - (5 + 1 + 6), 800 - 11 - 23}},
-  };
+  const Case cases[] = {{"ribbon", 0, 0, 32, 8, {0, 0, 1000 - 17, 800 - 14 - 23 - 70}},
+                        {"ribbon with large icons", 0, 0, 48, 8, {0, 0, 983, 800 - 14 - 23 - 62}},
+                        {"toolbar", 1, 1, 32, 8, {0, 0, 983, 800 - 14 - 23 - 28}},
+                        {"neither", 1, 0, 32, 8, {0, 0, 983, 800 - 14 - 23}},
+                        {"thin frame", 1, 0, 32, 5, {0, 0, 1000 - (5 + 1 + 6), 800 - 11 - 23}}};
   for (const Case& c : cases) {
     dane::set_number(Global::GGG_MAKSYMALIZACJA_ROVAN, 1);
     dane::set_number(Global::GGG_MAKSYMALIZACJA_MARG_SZER, 5);
@@ -314,13 +309,11 @@ TEST_F(WindowHelpers, TreeIconsSwitches) {
     bool expect_lines;
     const char* folder_icon;  // nullptr: not set
   };
-  const Case cases[] = {
-      {2015, 1, 1, false, false, nullptr},  // before 2016 nothing happens
-      {2016, 1, 1, false, true, nullptr},
-      {2016, 0, 1, false, false, nullptr},
-      {2020, 1, 1, true, false, "~folder_drzewo2.ico"},
-      {2020, 1, 0, true, false, ""},
-  };
+  const Case cases[] = {{2015, 1, 1, false, false, nullptr},  // before 2016 nothing happens
+                        {2016, 1, 1, false, true, nullptr},
+                        {2016, 0, 1, false, false, nullptr},
+                        {2020, 1, 1, true, false, "~folder_drzewo2.ico"},
+                        {2020, 1, 0, true, false, ""}};
   for (const Case& c : cases) {
     dane::set_number(Global::GLO_REBRANDING, c.rebranding);
     dane::set_number(Global::GLO_DRZEWALINIE, c.lines);

@@ -23,18 +23,16 @@ TEST(KeyNames, ParseAndNameRoundTrip) {
     std::int32_t code;
     const char* canonical;
   };
-  const Case cases[] = {
-      {"F10", 0x79, "F10"},
-      {"esc", 0x1B, "Esc"},
-      {"Escape", 0x1B, "Esc"},
-      {"Shift+Tab", 0x109, "Shift+Tab"},
-      {"shift+enter", 0x10D, "Shift+Enter"},
-      {"Ctrl+Alt+D", 0x644, "Ctrl+Alt+D"},
-      {"Ctrl+Up", 0x226, "Ctrl+Up"},
-      {"MouseLeft", 1, "MouseLeft"},
-      {"0x223", 0x223, "Ctrl+End"},
-      {"p", 'P', "P"},
-  };
+  const Case cases[] = {{"F10", 0x79, "F10"},
+                        {"esc", 0x1B, "Esc"},
+                        {"Escape", 0x1B, "Esc"},
+                        {"Shift+Tab", 0x109, "Shift+Tab"},
+                        {"shift+enter", 0x10D, "Shift+Enter"},
+                        {"Ctrl+Alt+D", 0x644, "Ctrl+Alt+D"},
+                        {"Ctrl+Up", 0x226, "Ctrl+Up"},
+                        {"MouseLeft", 1, "MouseLeft"},
+                        {"0x223", 0x223, "Ctrl+End"},
+                        {"p", 'P', "P"}};
   for (const Case& c : cases) {
     const auto code = key::parse(c.name);
     ASSERT_TRUE(code) << c.name;
@@ -82,8 +80,7 @@ TEST_F(WindowLayer, InputBecomesEvents) {
       {"choosing a row is a new selection", {"select 2", "choose 2"}, {"257 2 0x0", "2 2 0x0"}},
       {"leaving a typed entry accepts it", {"type 12", "key Tab"}, {"1 1 Tab", "257 2 Tab"}},
       {"leaving an untouched entry does not", {"key Tab"}, {"257 2 Tab"}},
-      {"a timer tick", {"timer"}, {"523 0 0x0"}},
-  };
+      {"a timer tick", {"timer"}, {"523 0 0x0"}}};
   for (const Case& c : cases) {
     ProbeWindow w({ct::kEntry, ct::kList, ct::kButton});
     w.control(2).rows = {{{"a"}}, {{"b"}}};
@@ -108,11 +105,10 @@ TEST_F(WindowLayer, TypingReplacesTheSelectedCharacters) {
     std::int32_t start, end;
     std::string typed, after;
   };
-  const Case cases[] = {
-      {"123456", 1, 6, "9", "9"}, {"123456", 2, 3, "xy", "1xy456"}, {"12", 1, 19, "7", "7"},
-      {"12", 0, 0, "3", "123"},   {"12", 3, 3, "x", "12x"},         {"12", 5, 9, "x", "12x"},
-      {"", 1, 19, "x", "x"},
-  };
+  const Case cases[] = {{"123456", 1, 6, "9", "9"}, {"123456", 2, 3, "xy", "1xy456"},
+                        {"12", 1, 19, "7", "7"},    {"12", 0, 0, "3", "123"},
+                        {"12", 3, 3, "x", "12x"},   {"12", 5, 9, "x", "12x"},
+                        {"", 1, 19, "x", "x"}};
   for (const Case& c : cases) {
     ProbeWindow w({ct::kEntry});
     w.control(1).text = c.before;

@@ -16,21 +16,19 @@ TEST(Ibanspr, CheckDigits) {
   const struct {
     std::string_view account;
     int expected;
-  } rows[] = {
-      {kPolish, 0},
-      {"PL61109010140000071219812874", 0},
-      {"GB82WEST12345698765432", 0},
-      {"MT84MALT011000012345MTLCAST001S", 0},     // letters inside: a 44-digit number
-      {"LC55HEMM000100010012001200023015", 0},    // 32 characters
-      {"PL30123412341234123412341234   ", 0},     // blank padding of a fixed-length field
-      {"PL30 1234 1234 1234 1234 1234 1234", 1},  // separators are not cleaned here
-      {"pl30123412341234123412341234", 1},        // lower case is not expanded
-      {"PL03123412341234123412341234", 1},        // swapped check digits
-      {"PL3012341234:234123412341234", 1},        // the bytes next to the digits
-      {"PL301234123412341234/2341234", 1},
-      {"", 1},
-      {"PL30", 1},
-  };
+  } rows[] = {{kPolish, 0},
+              {"PL61109010140000071219812874", 0},
+              {"GB82WEST12345698765432", 0},
+              {"MT84MALT011000012345MTLCAST001S", 0},     // letters inside: a 44-digit number
+              {"LC55HEMM000100010012001200023015", 0},    // 32 characters
+              {"PL30123412341234123412341234   ", 0},     // blank padding of a fixed-length field
+              {"PL30 1234 1234 1234 1234 1234 1234", 1},  // separators are not cleaned here
+              {"pl30123412341234123412341234", 1},        // lower case is not expanded
+              {"PL03123412341234123412341234", 1},        // swapped check digits
+              {"PL3012341234:234123412341234", 1},        // the bytes next to the digits
+              {"PL301234123412341234/2341234", 1},
+              {"", 1},
+              {"PL30", 1}};
   for (const auto& r : rows) EXPECT_EQ(IBANSPR(r.account), r.expected) << r.account;
   for (std::size_t i = 2; i < kPolish.size(); ++i) {  // any single digit changed
     std::string changed(kPolish);

@@ -29,7 +29,7 @@ TEST(SprNip, CheckDigit) {
       {"          ", 0},
       {"1000000160", 0},  // remainder 10 matches no digit
       {"1000000169", 0},
-      {"5555555555", 1},  // the weights add up to 45, 1 modulo 11: every repeated digit passes
+      {"5555555555", 1}  // the weights add up to 45, 1 modulo 11: every repeated digit passes
   };
   for (const auto& r : rows) EXPECT_EQ(SPR_NIP(r.nip), r.expected) << r.nip;
   for (int b = 0; b < 256; ++b) EXPECT_LE(SPR_NIP(std::string(300, static_cast<char>(b))), 1);
@@ -38,14 +38,12 @@ TEST(SprNip, CheckDigit) {
 TEST(OczyscNip, KeepsDigitsAndPolishCapitals) {
   const struct {
     std::string_view nip, expected;
-  } rows[] = {
-      {"PL 123-456-32-18", "PL1234563218"},
-      {"pl1234563218", "1234563218"},
-      {"LV40003032065", "L40003032065"},
-      {"CY10259033P", "C10259033P"},
-      {"ŁÓDŹ 12"_cp, "D12"},
-      {"     ", ""},
-  };
+  } rows[] = {{"PL 123-456-32-18", "PL1234563218"},
+              {"pl1234563218", "1234563218"},
+              {"LV40003032065", "L40003032065"},
+              {"CY10259033P", "C10259033P"},
+              {"ŁÓDŹ 12"_cp, "D12"},
+              {"     ", ""}};
   for (const auto& r : rows) EXPECT_EQ(OCZYSC_NIP(r.nip), r.expected) << r.nip;
   std::string every_byte;
   for (int b = 255; b >= 0; --b) every_byte.push_back(static_cast<char>(b));

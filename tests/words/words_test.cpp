@@ -62,8 +62,7 @@ TEST(Slownie, Amounts) {
       {0.0049, ""},
       {-0.004, "minus"},
       {-0.005, "minus  jeden grosz"_cp},
-      {0.995, " jeden złoty"_cp},
-  };
+      {0.995, " jeden złoty"_cp}};
   for (const auto& r : rows) EXPECT_EQ(words(SLOWNIE(r.amount)), r.expected) << r.amount;
 }
 
@@ -153,21 +152,19 @@ TEST(SlownieWaluta, CurrencyWords) {
   const struct {
     double amount;
     std::string_view currency, expected;
-  } rows[] = {
-      {1234.56, "eur",
-       " jeden tysiąc dwieście trzydzieści cztery EUR pięćdziesiąt sześć EUR/100"_cp},
-      {1234.56, "EURO",
-       " jeden tysiąc dwieście trzydzieści cztery EUR pięćdziesiąt sześć EUR/100"_cp},
-      {1.00, "USD", " jeden USD"},
-      {0.05, "CHF", " pięć CHF/100"_cp},
-      {-1.5, "gbp", "minus  jeden GBP pięćdziesiąt GBP/100"_cp},
-      {1000000, "JPY", " jeden milion JPY"},
-      {2.02, "zł"_cp, " dwa ZŁ dwa ZŁ/100"_cp},
-      {1.00, "ąęśćż"_cp, " jeden ĄĘŚ"_cp},
-      {0.5, "E ", " pięćdziesiąt E/100"_cp},
-      {0, "EUR", ""},
-      {1e12, "EUR", ""},
-  };
+  } rows[] = {{1234.56, "eur",
+               " jeden tysiąc dwieście trzydzieści cztery EUR pięćdziesiąt sześć EUR/100"_cp},
+              {1234.56, "EURO",
+               " jeden tysiąc dwieście trzydzieści cztery EUR pięćdziesiąt sześć EUR/100"_cp},
+              {1.00, "USD", " jeden USD"},
+              {0.05, "CHF", " pięć CHF/100"_cp},
+              {-1.5, "gbp", "minus  jeden GBP pięćdziesiąt GBP/100"_cp},
+              {1000000, "JPY", " jeden milion JPY"},
+              {2.02, "zł"_cp, " dwa ZŁ dwa ZŁ/100"_cp},
+              {1.00, "ąęśćż"_cp, " jeden ĄĘŚ"_cp},
+              {0.5, "E ", " pięćdziesiąt E/100"_cp},
+              {0, "EUR", ""},
+              {1e12, "EUR", ""}};
   for (const auto& r : rows) {
     EXPECT_EQ(words(SLOWNIEWALUTA(r.amount, r.currency)), r.expected) << r.currency;
   }
