@@ -86,7 +86,8 @@ constexpr std::uint64_t kHundredthsLimit = kPow10[14];
 // groups of four words) plus one word's width fits the buffer.
 class WordBuffer {
  public:
-  static constexpr std::size_t kCapacity = kMinus.size() + 5 * 4 * Word::kWidth + Word::kWidth;
+  static constexpr std::size_t kCapacity =
+      kMinus.size() + std::size_t{5} * 4 * Word::kWidth + Word::kWidth;
 
   void text(std::string_view s) {
     std::memcpy(buffer_.data() + length_, s.data(), s.size());
