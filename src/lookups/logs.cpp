@@ -1,8 +1,8 @@
 // Operation logs. LOG_DODAJ(7, "KSIĘGOWANIE", "Dokumenty", "FS/1", "", "", "") writes a row of
 // FK_LOG_1 under operation number max(id_operacji) + 1, taken by the database together with
-// the row, and every further call with key 7 shares that number; LOG_ADD(1001, "D", "DOK", "Dodano
-// dokument") writes a row of UZYTKOWNIK_FK_LOG stamped with the server's time; LOG_DISPLAY("R",
-// "D") gives "Dodawanie".
+// the row, and every further call with key 7 shares that number;
+// LOG_ADD(1001, "D", "DOK", "Dodano dokument") writes a row of UZYTKOWNIK_FK_LOG stamped with
+// the server's time; LOG_DISPLAY("R", "D") gives "Dodawanie".
 #include <array>
 #include <chrono>
 #include <ctime>
@@ -52,7 +52,7 @@ Operation& operation() {
   return *o;
 }
 
-// The texts of a log row, clipped, in the order of its columns.
+// The six texts of a log row as the caller passed them, in the order of their columns.
 using LogTexts = std::array<std::string_view, 6>;
 
 // A row of an operation whose number is known, through EXECSQL.

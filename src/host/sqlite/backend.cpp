@@ -426,8 +426,8 @@ bool database_in_use(const std::string& path, std::string& error) {
     if (sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) != SQLITE_OK) {
       busy = locked(sqlite3_extended_errcode(db));
       if (busy) {
-        error = std::string("Baza danych jest otwarta w innym procesie lub połączeniu ("_cp) + message_of(db) +
-                "): " + path;
+        error = std::string("Baza danych jest otwarta w innym procesie lub połączeniu ("_cp) +
+                message_of(db) + "): " + path;
       }
     } else {
       sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
