@@ -263,6 +263,7 @@ struct Contents {
   int rc = SQLITE_OK;  // of the look itself
   int version = 0;     // user_version: 0 in a file this library did not create
   int objects = 0;     // tables, views, indexes and triggers
+  std::string error;   // the database's message when the look failed
 };
 
 Contents contents_of(sqlite3* db) {
@@ -281,6 +282,7 @@ Contents contents_of(sqlite3* db) {
       c.rc = sqlite3_extended_errcode(db);
     }
   }
+  if (c.rc != SQLITE_OK) c.error = message_of(db);
   sqlite3_finalize(stmt);
   return c;
 }
@@ -291,12 +293,12 @@ bool locked(int rc) {
 
 // The reason a file could not be read, naming it; a lock held by another process is told apart
 // from a damaged or foreign file.
-std::string unreadable(sqlite3* db, int rc, const std::string& path) {
-  if (locked(rc)) {
-    return std::string("Baza danych jest zablokowana przez inny proces ("_cp) + message_of(db) +
+std::string unreadable(const Contents& c, const std::string& path) {
+  if (locked(c.rc)) {
+    return std::string("Baza danych jest zablokowana przez inny proces ("_cp) + c.error +
            "): " + path;
   }
-  return std::string("Nie można otworzyć bazy danych "_cp) + path + ": " + message_of(db);
+  return std::string("Nie można otworzyć bazy danych "_cp) + path + ": " + c.error;
 }
 
 std::string foreign(const std::string& path) {
@@ -311,7 +313,7 @@ std::string foreign(const std::string& path) {
 // holds tables of another program is refused untouched: not even its journal mode changes.
 bool ensure_schema(sqlite3* db, Contents c, const std::string& path, std::string& error) {
   if (c.rc != SQLITE_OK) {
-    error = unreadable(db, c.rc, path);
+    error = unreadable(c, path);
     return false;
   }
   if (c.version > 0) return true;
@@ -321,15 +323,16 @@ bool ensure_schema(sqlite3* db, Contents c, const std::string& path, std::string
   }
   sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
   if (sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) {
-    error = locked(sqlite3_extended_errcode(db))
-                ? unreadable(db, sqlite3_extended_errcode(db), path)
+    const int rc = sqlite3_extended_errcode(db);
+    error = locked(rc)
+                ? unreadable({rc, 0, 0, message_of(db)}, path)
                 : std::string("Nie można utworzyć bazy danych "_cp) + path + ": " + message_of(db);
     return false;
   }
   c = contents_of(db);
   if (c.rc == SQLITE_OK && c.version > 0) return run_script(db, "COMMIT", error);
   if (c.rc != SQLITE_OK || c.objects > 0) {
-    error = c.rc != SQLITE_OK ? unreadable(db, c.rc, path) : foreign(path);
+    error = c.rc != SQLITE_OK ? unreadable(c, path) : foreign(path);
     sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
     return false;
   }
