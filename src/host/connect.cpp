@@ -9,6 +9,7 @@
 #include "frame/text_rules.hpp"
 #include "host/dane/globals.hpp"
 #include "host/sqlite/backend.hpp"
+#include "host/sqlite/polish.hpp"
 
 namespace funkcja::database {
 namespace {
@@ -181,13 +182,21 @@ bool init(std::string_view url, bool force, std::string& error) {
   const Opener* opener = backend(t.scheme, error);
   if (opener == nullptr) return false;
   if (t.scheme == "sqlite") {
+    const std::filesystem::path file = sqlite::cp_to_utf8(t.place);
     std::error_code ec;
-    if (std::filesystem::exists(t.place, ec)) {
+    if (std::filesystem::is_directory(file, ec)) {
+      error = std::string("Nie można utworzyć bazy danych "_cp) + t.place +
+              std::string(": to jest folder, a nie plik bazy danych."_cp);
+      return false;
+    }
+    if (std::filesystem::exists(file, ec) || std::filesystem::is_symlink(file, ec)) {
       if (!force) {
         error =
             std::string("Baza danych już istnieje (użyj --force, aby ją zastąpić): "_cp) + t.place;
         return false;
       }
+      // A database that another process works on is never pulled away from under it.
+      if (sqlite::database_in_use(t.place, error)) return false;
       if (!sqlite::remove_database_files(t.place)) {
         error = std::string("Nie można usunąć bazy danych: "_cp) + t.place;
         return false;

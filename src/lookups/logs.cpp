@@ -1,7 +1,9 @@
 // Operation logs. LOG_DODAJ(7, "KSIĘGOWANIE", "Dokumenty", "FS/1", "", "", "") writes a row of
-// FK_LOG_1 under operation number max(id_operacji) + 1, and every further call with key 7
-// shares that number; LOG_ADD(1001, "D", "DOK", "Dodano dokument") writes a row of
-// UZYTKOWNIK_FK_LOG stamped with the server's time; LOG_DISPLAY("R", "D") gives "Dodawanie".
+// FK_LOG_1 under operation number max(id_operacji) + 1, taken by the database together with
+// the row, and every further call with key 7 shares that number;
+// LOG_ADD(1001, "D", "DOK", "Dodano dokument") writes a row of UZYTKOWNIK_FK_LOG stamped with
+// the server's time; LOG_DISPLAY("R", "D") gives "Dodawanie".
+#include <array>
 #include <chrono>
 #include <ctime>
 #include <mutex>
@@ -50,18 +52,38 @@ Operation& operation() {
   return *o;
 }
 
-std::int32_t operation_number(std::int32_t key) {
-  Operation& op = operation();
-  std::lock_guard lock(op.mutex);
-  if (key != op.key) {
-    dane::QueryTable& t = dane::thread_tables().ZAPYTANIESQL;
-    gateway::run(t, "select max(id_operacji) from FK_LOG_1", gateway::Errors::kReport);
-    t.next();  // no row or a failure leaves the cleared record: the number becomes 1
-    const std::int32_t highest = t.field(1).as_int32();
-    op.number = highest < INT32_MAX ? highest + 1 : highest;
-    op.key = key;
-  }
-  return op.number;
+// The six texts of a log row as the caller passed them, in the order of their columns.
+using LogTexts = std::array<std::string_view, 6>;
+
+// A row of an operation whose number is known, through EXECSQL.
+void insert_row(std::int32_t number, const LogTexts& texts) {
+  sql::Statement s(
+      "insert into FK_LOG_1 (id_firmy,id_uzytkownika_n,id_uzytkownika,id_operacji,data_operacji,"
+      "rodzaj_operacji,miejsce_wywolania,tekst_1,tekst_2,tekst_3,tekst_4,tekst_5) values (");
+  s.number(lookups::company()).text(",").number(lookups::user_number()).text(",");
+  s.quoted(lookups::user_login()).text(",").number(number).text(",").number(lookups::today());
+  for (const std::string_view t : texts) s.text(",").quoted(text::clip(t));
+  s.text(",'')");
+  EXECSQL(s);
+}
+
+// The first row of a new operation: the stored procedure takes max(id_operacji) + 1 and writes
+// the row in one write transaction, so processes sharing the database never take the same
+// number. A failure is reported and leaves the cleared record: the number becomes 1, and the
+// row is written the plain way.
+std::int32_t first_row_of_new_operation(const LogTexts& texts) {
+  sql::Statement s("CALL TG_LogNowaOperacja(");
+  s.number(lookups::company()).text(",").number(lookups::user_number()).text(",");
+  s.quoted(lookups::user_login()).text(",").number(lookups::today());
+  for (const std::string_view t : texts) s.text(",").quoted(text::clip(t));
+  s.text(")");
+  dane::QueryTable& t = dane::thread_tables().ZAPYTANIESQL;
+  gateway::run(t, s, gateway::Errors::kReport);
+  const bool written = t.error_code() == dane::kNoError;
+  t.next();
+  const std::int32_t number = written ? t.field(1).as_int32() : 1;
+  if (!written) insert_row(number, texts);
+  return number;
 }
 
 }  // namespace
@@ -85,18 +107,15 @@ struct Code {
 void LOG_DODAJ(std::int32_t operation_key, std::string_view rodzaj_operacji,
                std::string_view miejsce_wywolania, std::string_view tekst_1,
                std::string_view tekst_2, std::string_view tekst_3, std::string_view tekst_4) {
-  const std::int32_t number = operation_number(operation_key);
-  sql::Statement s(
-      "insert into FK_LOG_1 (id_firmy,id_uzytkownika_n,id_uzytkownika,id_operacji,data_operacji,"
-      "rodzaj_operacji,miejsce_wywolania,tekst_1,tekst_2,tekst_3,tekst_4,tekst_5) values (");
-  s.number(lookups::company()).text(",").number(lookups::user_number()).text(",");
-  s.quoted(lookups::user_login()).text(",").number(number).text(",").number(lookups::today());
-  for (const std::string_view t :
-       {rodzaj_operacji, miejsce_wywolania, tekst_1, tekst_2, tekst_3, tekst_4}) {
-    s.text(",").quoted(text::clip(t));
+  const LogTexts texts = {rodzaj_operacji, miejsce_wywolania, tekst_1, tekst_2, tekst_3, tekst_4};
+  Operation& op = operation();
+  std::lock_guard lock(op.mutex);
+  if (operation_key != op.key) {
+    op.number = first_row_of_new_operation(texts);
+    op.key = operation_key;
+    return;
   }
-  s.text(",'')");
-  EXECSQL(s);  // a failed insert is not reported
+  insert_row(op.number, texts);  // a failed insert is not reported
 }
 
 void LOG_ADD(std::int32_t id_zapisu, std::string_view rodzaj_operacji,

@@ -175,7 +175,12 @@ void Host::open_database(const std::string& url) {
   const auto open = reinterpret_cast<int (*)(fk_text)>(address);
   const std::string converted = to_cp1250(url, "--db");
   if (open(fk_text{converted.data(), converted.size()}) == 0) {
-    throw UsageError("cannot open the database " + url);
+    // The library knows why (not a database, locked, read-only, unknown kind): say it.
+    std::string reason;
+    if (void* error = ::dlsym(handle_, "fk_database_error"); error != nullptr) {
+      reason = text_json(reinterpret_cast<fk_text (*)()>(error)()).get<std::string>();
+    }
+    throw UsageError("cannot open the database " + url + (reason.empty() ? "" : ": " + reason));
   }
 }
 

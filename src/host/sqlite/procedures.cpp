@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <map>
 #include <mutex>
+#include <set>
 
 #include "calendar/standard_date.hpp"
 #include "frame/cp_literal.hpp"
@@ -232,6 +233,27 @@ Rows import_kursow(Session& s, const Args& a, std::string_view source) {
   return {row({std::to_string(*day)})};
 }
 
+// TG_LogNowaOperacja(company, user number, login, day, kind, place, text 1 to 4): the first
+// row of a new operation of the log FK_LOG_1, under the next free operation number, which it
+// returns. Taking the number and writing the row happen in one write transaction, so two
+// processes never take the same number.
+Rows log_nowa_operacja(Session& s, const Args& a) {
+  need(a, 10, "TG_LogNowaOperacja");
+  const std::int64_t highest = std::clamp<std::int64_t>(
+      std::strtoll(
+          s.value("SELECT ifnull(max(id_operacji), 0) FROM FK_LOG_1").value_or("0").c_str(),
+          nullptr, 10),
+      INT32_MIN, INT32_MAX);
+  const std::int64_t number = highest < INT32_MAX ? highest + 1 : highest;
+  s.exec(
+      "INSERT INTO FK_LOG_1 (id_firmy, id_uzytkownika_n, id_uzytkownika, id_operacji, "
+      "data_operacji, rodzaj_operacji, miejsce_wywolania, tekst_1, tekst_2, tekst_3, tekst_4, "
+      "tekst_5) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, '')",
+      {int_of(a, 0), int_of(a, 1), a[2].as_text(), number, int_of(a, 3), a[4].as_text(),
+       a[5].as_text(), a[6].as_text(), a[7].as_text(), a[8].as_text(), a[9].as_text()});
+  return {row({std::to_string(number)})};
+}
+
 // TG_XML_KONTRAHENCI(company): the company's contractors as rows of an XML document for the
 // XML writer (line kind, tag, value).
 Rows xml_kontrahenci(Session& s, const Args& a) {
@@ -273,6 +295,7 @@ const std::map<std::string, StoredProcedure, NoCase>& procedures() {
       {"TG_ImportKusowWalutECB",
        [](Session& s, const Args& a) { return import_kursow(s, a, "ECB"); }},
       {"TG_XML_KONTRAHENCI", xml_kontrahenci},
+      {"TG_LogNowaOperacja", log_nowa_operacja},
   };
   return all;
 }
@@ -397,6 +420,13 @@ std::vector<std::string> procedure_names() {
   std::vector<std::string> names;
   for (const auto& [name, procedure] : procedures()) names.push_back(name);
   return names;
+}
+
+bool procedure_only_reads(std::string_view name) {
+  static const std::set<std::string, NoCase> readers = {
+      "SZUKAJ_KONTA",      "USTAL_PRAWO_DOSTEPU_ZASOB", "USTAL_PRAWO_DOSTEPU_FUNKCJA",
+      "USTAL_NAZWE_KONTA", "OBLICZ_OBROTY_DLA_KONTA",   "TG_XML_KONTRAHENCI"};
+  return readers.count(std::string(name)) != 0;
 }
 
 bool register_server_objects(sqlite3* db) {

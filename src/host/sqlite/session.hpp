@@ -68,6 +68,8 @@ using StoredProcedure = std::function<Rows(Session&, const std::vector<CallArg>&
 // Stored procedures by name (case-insensitive); nullptr when there is none.
 const StoredProcedure* find_procedure(std::string_view name);
 std::vector<std::string> procedure_names();
+// True for a procedure known to read only; any other may write and runs under the write lock.
+bool procedure_only_reads(std::string_view name);
 
 // Registers the server's scalar functions (dbo.NAME) on a connection, and once per process
 // the table functions with the translator.
