@@ -193,6 +193,8 @@ TEST_F(ServerFunctions, ValuesOutsideTheTypeAreAnOverflowError) {
       {"cast(2147483648 as bigint)", "2147483648"},
       {"cast(255 as tinyint)", "255"},
       {"cast(5 as bit)", "1"},
+      {"cast(0.5 as bit)", "1"},
+      {"cast(0 as bit)", "0"},
   });
 }
 

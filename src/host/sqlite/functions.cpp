@@ -330,8 +330,8 @@ void fn_int(sqlite3_context* ctx, int, sqlite3_value** argv) {
       v = sqlite3_value_int64(argv[0]);
       break;
     case SQLITE_FLOAT: {
+      if (bit) return sqlite3_result_int(ctx, sqlite3_value_double(argv[0]) != 0 ? 1 : 0);
       const double d = std::trunc(sqlite3_value_double(argv[0]));
-      if (bit && d != 0) return sqlite3_result_int(ctx, 1);
       // Both bounds as doubles are exact powers of two (or lie inside the type's range).
       if (!(d >= -9223372036854775808.0 && d < 9223372036854775808.0)) return fail(ctx, overflow);
       v = static_cast<std::int64_t>(d);

@@ -920,26 +920,27 @@ class Parser {
 
   Type type() {
     Type t{upper_ascii(ident()), {}, {}};
+    const auto digits = [this] {
+      const Token& n = take();
+      if (n.kind != Tok::kNumber || n.text.find_first_not_of("0123456789") != std::string::npos) {
+        syntax(n);
+      }
+      return n.text;
+    };
     if (accept("(")) {
       if (is("MAX")) {
         take();
         t.size = "max";
       } else {
-        const Token& n = take();
-        if (n.kind != Tok::kNumber) syntax(n);
-        t.size = n.text;
+        t.size = digits();
       }
-      if (accept(",")) {
-        const Token& n = take();
-        if (n.kind != Tok::kNumber) syntax(n);
-        t.scale = n.text;
-      }
+      if (accept(",")) t.scale = digits();
       expect(")");
     }
     return t;
   }
 
-  // A size as written: a whole number, or nothing when it is not one or is past any limit.
+  // A size as written (digits): its value, or nothing when it is past any limit.
   static std::optional<std::int64_t> size_of(const std::string& text) {
     std::int64_t v = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
@@ -983,7 +984,8 @@ class Parser {
                   ", " + pad + ")",
               Ty::kText};
     }
-    if (!type.size.empty() && n != "NUMERIC" && n != "DECIMAL" && n != "FLOAT") {
+    if (type.size == "max" ||
+        (!type.size.empty() && n != "NUMERIC" && n != "DECIMAL" && n != "FLOAT")) {
       unsupported("rozmiar typu "_cp, n);
     }
     static constexpr std::pair<std::string_view, int> kWhole[] = {
