@@ -5,10 +5,12 @@
 //   CALL USTAL_PRAWO_DOSTEPU_ZASOB (1,3,'AKOWALSKA','K','851') -> 2 (locked against posting)
 //   select dbo.TG_GetFormaPlatnosci(1,1,2,0,'','')          -> przelew 30 dni
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <map>
 #include <mutex>
+#include <new>
 
 #include "calendar/standard_date.hpp"
 #include "frame/cp_literal.hpp"
@@ -112,8 +114,15 @@ Rows obroty_dla_konta(Session& s, const Args& a) {
     for (std::size_t i = 0; i < 4 && i < r.size(); ++i) {
       if (!r[i]) continue;
       auto d = Decimal::parse(*r[i]);
-      if (!d) d = Decimal::from_double(std::strtod(r[i]->c_str(), nullptr));  // "1.0e+20"
-      if (!d) throw too_large();
+      if (!d) {  // a large or tiny stored real is spelled "1.0e+20"
+        double x = 0;
+        const auto [end, ec] = std::from_chars(r[i]->data(), r[i]->data() + r[i]->size(), x);
+        if (ec == std::errc()) d = Decimal::from_double(x);
+      }
+      if (!d) {
+        throw ProcedureError(std::string("OBLICZ_OBROTY_DLA_KONTA: nieprawidłowa kwota '"_cp) +
+                             *r[i] + "'.");
+      }
       v[i] = add(v[i], *d);
     }
   }
