@@ -764,37 +764,30 @@ struct Function {
   bool deterministic;
 };
 
+// The error of a function that threw; reporting must not throw in turn.
+void report_thrown(sqlite3_context* ctx, std::string_view name, std::string_view what) noexcept {
+  try {
+    if (name.starts_with("tsql_")) name.remove_prefix(5);
+    fail(ctx,
+         cp_to_utf8(std::string("Błąd funkcji "_cp) + upper_text(name) + ": " + std::string(what)));
+  } catch (...) {
+    sqlite3_result_error_nomem(ctx);  // "out of memory"
+  }
+}
+
 // Every function runs through here: nothing may unwind through the database's own frames
 // (the statement would be left running, holding its snapshot), so whatever a function throws
 // becomes the statement's error, with a message.
 void guarded(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   const auto* f = static_cast<const Function*>(sqlite3_user_data(ctx));
-  std::string_view name = f->name;
-  if (name.starts_with("tsql_")) name.remove_prefix(5);
-  const auto report = [&](std::string_view what) {
-    fail(ctx,
-         cp_to_utf8(std::string("Błąd funkcji "_cp) + upper_text(name) + ": " + std::string(what)));
-  };
   try {
     f->fn(ctx, argc, argv);
   } catch (const std::bad_alloc&) {
-    try {
-      report("za mało pamięci."_cp);
-    } catch (...) {
-      sqlite3_result_error_nomem(ctx);
-    }
+    report_thrown(ctx, f->name, "za mało pamięci."_cp);
   } catch (const std::exception& e) {
-    try {
-      report(e.what());
-    } catch (...) {
-      sqlite3_result_error_nomem(ctx);
-    }
+    report_thrown(ctx, f->name, e.what());
   } catch (...) {
-    try {
-      report("nieznany błąd."_cp);
-    } catch (...) {
-      sqlite3_result_error_nomem(ctx);
-    }
+    report_thrown(ctx, f->name, "nieznany błąd."_cp);
   }
 }
 
