@@ -210,12 +210,18 @@ TEST_F(ServerFunctions, TextTypesAreLimitedToTheServersSizes) {
       {"select convert(nvarchar(4001),'x')", "(4000)"},
       {"select convert(char(99999999999999999999),'x')", "(8000)"},
       {"select convert(varchar(0),'x')", "0"},
+      // A varchar(max) may grow past 8000, but no function builds more than 64 MB.
+      {"select Len(Replicate(Replicate('x',8000)+'y',10000))", "64 MB"},
+      {"select Len(Replace(Replicate('x',8000)+'y','x',Replicate('z',8000)+Replicate('z',1000)))",
+       "64 MB"},
   });
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
   expect_values({
       {"Len(convert(char(8000),'x')+'y')", "8001"},
       {"Len(convert(varchar(max),Replicate('ab',4000))+Replicate('c',10))", "8010"},
       {"convert(varchar(max),'abc')+'|'", "abc|"},
+      {"Len(Replicate(Replicate('x',8000)+'y',100))", "800100"},
+      {"Len(Replace(Replicate('x',8000),'x','ab'))", "8000"},
       {"convert(text,'abcdefghijklmnopqrstuvwxyz0123456789')",
        "abcdefghijklmnopqrstuvwxyz0123456789"},
   });
