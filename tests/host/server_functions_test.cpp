@@ -7,13 +7,11 @@
 #include <chrono>
 #include <thread>
 
-#include "frame/cp_literal.hpp"
 #include "host/database_fixture.hpp"
 
 namespace funkcja {
 namespace {
 
-using namespace funkcja::literals;
 struct Value {
   std::string_view expression, value;
 };
