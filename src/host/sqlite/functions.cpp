@@ -67,7 +67,8 @@ void set_text(sqlite3_context* ctx, std::string_view utf8) {
   sqlite3_result_text(ctx, utf8.data(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
 }
 
-// Results are limited by their length in characters (code page 1250 bytes).
+// No result is longer than 64 MB: counted in characters for a code page 1250 text, in bytes for
+// one kept in UTF-8.
 void result_utf8(sqlite3_context* ctx, std::string_view utf8) {
   if (utf8.size() > kLongestText) return fail_too_long(ctx);
   set_text(ctx, utf8);
