@@ -1,20 +1,32 @@
 #include "host/sqlite/functions.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <new>
+#include <stdexcept>
 #include <vector>
 
 #include "calendar/standard_date.hpp"
+#include "frame/cp_literal.hpp"
+#include "host/sqlite/decimal.hpp"
 #include "host/sqlite/polish.hpp"
 
 namespace funkcja::sqlite {
 namespace {
 
+using namespace funkcja::literals;
+
 constexpr std::int64_t kDayMillis = 86'400'000;
-constexpr std::size_t kLongestText = 1'000'000;  // cap for texts that functions build
+// The server's longest char and varchar; what replicate, replace and space build from such a
+// text is cut there, as on the server.
+constexpr std::int64_t kServerTextLimit = 8000;
+// The most any function builds: a varchar(max) may be longer on the server, but no result of
+// more than 64 MB is made here.
+constexpr std::size_t kLongestText = 64u << 20;
 
 // ---- value access ----
 
@@ -43,17 +55,28 @@ std::string_view utf8_view(sqlite3_value* v) {
   return p != nullptr ? std::string_view(p, static_cast<std::size_t>(n)) : std::string_view();
 }
 
-void result_cp(sqlite3_context* ctx, std::string_view cp1250) {
-  const std::string utf8 = cp_to_utf8(cp1250);
-  sqlite3_result_text(ctx, utf8.data(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
-}
-
-void result_utf8(sqlite3_context* ctx, std::string_view utf8) {
-  sqlite3_result_text(ctx, utf8.data(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
-}
-
 void fail(sqlite3_context* ctx, const std::string& message_utf8) {
   sqlite3_result_error(ctx, message_utf8.c_str(), static_cast<int>(message_utf8.size()));
+}
+
+void fail_too_long(sqlite3_context* ctx) {
+  fail(ctx, cp_to_utf8("Wynik funkcji jest dłuższy niż 64 MB."_cp));
+}
+
+void set_text(sqlite3_context* ctx, std::string_view utf8) {
+  sqlite3_result_text(ctx, utf8.data(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
+}
+
+// No result is longer than 64 MB: counted in characters for a code page 1250 text, in bytes for
+// one kept in UTF-8.
+void result_utf8(sqlite3_context* ctx, std::string_view utf8) {
+  if (utf8.size() > kLongestText) return fail_too_long(ctx);
+  set_text(ctx, utf8);
+}
+
+void result_cp(sqlite3_context* ctx, std::string_view cp1250) {
+  if (cp1250.size() > kLongestText) return fail_too_long(ctx);
+  set_text(ctx, cp_to_utf8(cp1250));
 }
 
 std::string_view trim_blanks(std::string_view s) {
@@ -82,6 +105,12 @@ std::optional<double> parse_real(std::string_view s) {
   return v;
 }
 
+// A sign and digits only: a whole number, though perhaps too long for any type.
+bool whole_number_text(std::string_view s) {
+  if (!s.empty() && (s.front() == '+' || s.front() == '-')) s.remove_prefix(1);
+  return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
 std::string conversion_message(sqlite3_value* v, const char* type) {
   return std::string("Conversion failed when converting the value '") + std::string(utf8_view(v)) +
          "' to data type " + type + ".";
@@ -108,8 +137,15 @@ std::optional<DateTime> value_datetime(sqlite3_value* v) {
 // ---- collation and LIKE ----
 
 int collate_pl(void*, int n1, const void* p1, int n2, const void* p2) {
-  return compare_utf8(std::string_view(static_cast<const char*>(p1), static_cast<std::size_t>(n1)),
-                      std::string_view(static_cast<const char*>(p2), static_cast<std::size_t>(n2)));
+  const std::string_view a(static_cast<const char*>(p1), static_cast<std::size_t>(n1));
+  const std::string_view b(static_cast<const char*>(p2), static_cast<std::size_t>(n2));
+  try {
+    return compare_utf8(a, b);
+  } catch (...) {
+    // A collation cannot report a failure: nothing may unwind through the database, so the
+    // texts are ordered by their bytes.
+    return a.compare(b);
+  }
 }
 
 void fn_like(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
@@ -219,10 +255,16 @@ std::optional<std::string> styled(const DateTime& dt, std::int64_t style) {
   }
 }
 
-// tsql_varchar(value, size, style, pad): convert(varchar(size), value[, style]); pad: char(n).
+// tsql_varchar(value, size, style, pad): convert(varchar(size), value[, style]); pad: char(n);
+// size 0: varchar(max).
 void fn_varchar(sqlite3_context* ctx, int, sqlite3_value** argv) {
   if (is_null(argv[0])) return sqlite3_result_null(ctx);
   const std::int64_t size = int_arg(argv[1]);
+  if (size < 0 || size > kServerTextLimit) {
+    return fail(ctx, "The size (" + std::to_string(size) + ") given to the type '" +
+                         (int_arg(argv[3]) != 0 ? "char" : "varchar") +
+                         "' exceeds the maximum allowed for any data type (8000).");
+  }
   std::string text;
   if (!is_null(argv[2])) {
     const std::int64_t style = int_arg(argv[2]);
@@ -248,19 +290,109 @@ void fn_varchar(sqlite3_context* ctx, int, sqlite3_value** argv) {
   result_cp(ctx, text);
 }
 
+// The server's whole-number types, by the bits the translator passes for each.
+struct IntegerType {
+  const char* name;
+  std::int64_t lowest, highest;
+};
+
+std::optional<IntegerType> integer_type(std::int64_t bits) {
+  switch (bits) {
+    case 1:
+      return IntegerType{"bit", 0, 1};
+    case 8:
+      return IntegerType{"tinyint", 0, 255};
+    case 16:
+      return IntegerType{"smallint", INT16_MIN, INT16_MAX};
+    case 32:
+      return IntegerType{"int", INT32_MIN, INT32_MAX};
+    case 64:
+      return IntegerType{"bigint", INT64_MIN, INT64_MAX};
+    default:
+      return std::nullopt;
+  }
+}
+
+// tsql_int(value, bits): convert(int, value) and the other whole-number types; a fraction is
+// cut toward zero, a value outside the type's range is an overflow error, any number other
+// than 0 is bit 1.
 void fn_int(sqlite3_context* ctx, int, sqlite3_value** argv) {
+  const auto type = integer_type(int_arg(argv[1]));
+  if (!type) return fail(ctx, "tsql_int: unknown type.");
+  const std::string overflow =
+      std::string("Arithmetic overflow error converting expression to data type ") + type->name +
+      ".";
+  const bool bit = type->highest == 1;
+  std::int64_t v = 0;
   switch (sqlite3_value_type(argv[0])) {
     case SQLITE_NULL:
       return sqlite3_result_null(ctx);
     case SQLITE_INTEGER:
-      return sqlite3_result_int64(ctx, sqlite3_value_int64(argv[0]));
-    case SQLITE_FLOAT:
-      return sqlite3_result_int64(
-          ctx, static_cast<std::int64_t>(std::trunc(sqlite3_value_double(argv[0]))));
-    default:
-      if (const auto v = parse_int(utf8_view(argv[0]))) return sqlite3_result_int64(ctx, *v);
-      return fail(ctx, conversion_message(argv[0], "int"));
+      v = sqlite3_value_int64(argv[0]);
+      break;
+    case SQLITE_FLOAT: {
+      if (bit) return sqlite3_result_int(ctx, sqlite3_value_double(argv[0]) != 0 ? 1 : 0);
+      const double d = std::trunc(sqlite3_value_double(argv[0]));
+      // Both bounds as doubles are exact powers of two (or lie inside the type's range).
+      if (!(d >= -9223372036854775808.0 && d < 9223372036854775808.0)) return fail(ctx, overflow);
+      v = static_cast<std::int64_t>(d);
+      break;
+    }
+    default: {
+      std::string_view text = trim_blanks(utf8_view(argv[0]));
+      if (bit && (text == "TRUE" || text == "true")) return sqlite3_result_int(ctx, 1);
+      if (bit && (text == "FALSE" || text == "false")) return sqlite3_result_int(ctx, 0);
+      const auto parsed = parse_int(text);
+      if (!parsed && !whole_number_text(text)) {
+        return fail(ctx, conversion_message(argv[0], type->name));
+      }
+      if (!parsed || *parsed < type->lowest || (*parsed > type->highest && !bit)) {
+        return fail(ctx, "The conversion of the varchar value '" + std::string(utf8_view(argv[0])) +
+                             "' overflowed an " + type->name + " column.");
+      }
+      v = *parsed;
+    }
   }
+  if (bit) return sqlite3_result_int(ctx, v != 0 ? 1 : 0);
+  if (v < type->lowest || v > type->highest) return fail(ctx, overflow);
+  sqlite3_result_int64(ctx, v);
+}
+
+// tsql_decimal(value, precision, scale): convert(decimal(precision, scale), value), rounded
+// half away from zero in base 10; a number read from its decimal spelling, never through a
+// binary double. Whole numbers come back as integers, others as the nearest double.
+void fn_decimal(sqlite3_context* ctx, int, sqlite3_value** argv) {
+  const std::int64_t precision = int_arg(argv[1]);
+  const std::int64_t scale = int_arg(argv[2]);
+  if (precision < 1 || precision > Decimal::kMaxDigits || scale < 0 || scale > precision) {
+    return fail(ctx, "tsql_decimal: invalid precision or scale.");
+  }
+  std::optional<Decimal> d;
+  const char* from = "numeric";
+  switch (sqlite3_value_type(argv[0])) {
+    case SQLITE_NULL:
+      return sqlite3_result_null(ctx);
+    case SQLITE_INTEGER:
+      d = Decimal::from_integer(sqlite3_value_int64(argv[0]));
+      from = "int";
+      break;
+    case SQLITE_FLOAT:
+      d = Decimal::from_double(sqlite3_value_double(argv[0]));
+      break;
+    default:
+      d = Decimal::parse(utf8_view(argv[0]));
+      if (!d) return fail(ctx, "Error converting data type varchar to numeric.");
+      from = "varchar";
+  }
+  if (d) d = d->rounded(static_cast<int>(scale));
+  if (!d || d->integer_digits() > precision - scale) {
+    return fail(ctx, std::string("Arithmetic overflow error converting ") + from +
+                         " to data type numeric.");
+  }
+  if (scale == 0) {
+    if (const auto whole = d->as_integer()) return sqlite3_result_int64(ctx, *whole);
+  }
+  sqlite3_result_double(ctx, d->as_double());
 }
 
 void fn_number(sqlite3_context* ctx, int, sqlite3_value** argv) {
@@ -353,9 +485,10 @@ void fn_len(sqlite3_context* ctx, int, sqlite3_value** argv) {
   sqlite3_result_int64(ctx, static_cast<std::int64_t>(clip(cp_text(argv[0])).size()));
 }
 
-// Characters [from, from + count) of s, both clamped to s (1-based from).
+// Characters [from, from + count) of s, both clamped to s (1-based from; count >= 0).
 std::string_view part_of(std::string_view s, std::int64_t from, std::int64_t count) {
-  std::int64_t end = from + count;  // exclusive, 1-based
+  std::int64_t end = 0;  // exclusive, 1-based; a sum past the range is past any text
+  if (__builtin_add_overflow(from, count, &end)) end = INT64_MAX;
   if (from < 1) from = 1;
   const auto size = static_cast<std::int64_t>(s.size());
   if (end > size + 1) end = size + 1;
@@ -419,11 +552,20 @@ void fn_stuff(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   std::int64_t count = int_arg(argv[2]);
   const auto size = static_cast<std::int64_t>(s.size());
   if (start < 1 || start > size || count < 0) return sqlite3_result_null(ctx);
-  if (start - 1 + count > size) count = size - start + 1;
+  if (count > size - (start - 1)) count = size - (start - 1);  // deletes up to the end
   std::string out = s.substr(0, static_cast<std::size_t>(start - 1));
   if (argc == 4 && !is_null(argv[3])) out += cp_text(argv[3]);
   out += s.substr(static_cast<std::size_t>(start - 1 + count));
   result_cp(ctx, out);
+}
+
+// The most a function may build from a text of `source` characters: up to the server's 8000
+// from a char or varchar (the server cuts there), up to the overall limit from a longer one,
+// which only a varchar(max) can be.
+std::size_t result_limit(std::size_t source) {
+  return source <= static_cast<std::size_t>(kServerTextLimit)
+             ? static_cast<std::size_t>(kServerTextLimit)
+             : kLongestText;
 }
 
 void fn_replace(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
@@ -433,17 +575,21 @@ void fn_replace(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   const std::string with = cp_text(argv[2]);
   if (find.empty()) return result_cp(ctx, s);
   const std::string hay = folded(s), needle = folded(find);
+  const std::size_t limit = result_limit(s.size());
   std::string out;
   std::size_t from = 0;
-  while (true) {
+  while (out.size() <= limit) {
     const auto at = hay.find(needle, from);
     if (at == std::string::npos) break;
     out.append(s, from, at - from);
     out += with;
     from = at + needle.size();
-    if (out.size() > kLongestText) return fail(ctx, "The result of replace is too long.");
   }
-  out.append(s, from, std::string::npos);
+  if (out.size() <= limit) out.append(s, from, std::string::npos);
+  if (out.size() > limit) {
+    if (limit == kLongestText) return fail_too_long(ctx);
+    out.resize(limit);
+  }
   result_cp(ctx, out);
 }
 
@@ -452,11 +598,16 @@ void fn_replicate(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   const std::string s = cp_text(argv[0]);
   const std::int64_t n = int_arg(argv[1]);
   if (n < 0) return sqlite3_result_null(ctx);
-  if (!s.empty() && static_cast<std::uint64_t>(n) > kLongestText / s.size()) {
-    return fail(ctx, "The result of replicate is too long.");
-  }
+  if (s.empty() || n == 0) return result_utf8(ctx, "");
+  const std::size_t limit = result_limit(s.size());
+  const std::uint64_t wanted = static_cast<std::uint64_t>(n) > limit / s.size() + 1
+                                   ? static_cast<std::uint64_t>(limit) + 1
+                                   : static_cast<std::uint64_t>(n) * s.size();
+  if (wanted > limit && limit == kLongestText) return fail_too_long(ctx);
   std::string out;
-  for (std::int64_t i = 0; i < n; ++i) out += s;
+  out.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(wanted, limit)));
+  while (out.size() < limit && out.size() < wanted) out += s;
+  if (out.size() > limit) out.resize(limit);
   result_cp(ctx, out);
 }
 
@@ -464,9 +615,7 @@ void fn_space(sqlite3_context* ctx, int, sqlite3_value** argv) {
   if (is_null(argv[0])) return sqlite3_result_null(ctx);
   const std::int64_t n = int_arg(argv[0]);
   if (n < 0) return sqlite3_result_null(ctx);
-  if (static_cast<std::uint64_t>(n) > kLongestText)
-    return fail(ctx, "The result of space is too long.");
-  result_utf8(ctx, std::string(static_cast<std::size_t>(n), ' '));
+  result_utf8(ctx, std::string(static_cast<std::size_t>(std::min(n, kServerTextLimit)), ' '));
 }
 
 void fn_upper(sqlite3_context* ctx, int, sqlite3_value** argv) {
@@ -491,14 +640,94 @@ void fn_rtrim(sqlite3_context* ctx, int, sqlite3_value** argv) {
   result_utf8(ctx, clip(utf8_view(argv[0])));
 }
 
+// round(value, places): half away from zero in base 10, on the number's decimal spelling (so
+// round(1.005, 2) is 1.01); negative places round to tens, hundreds ...
 void fn_round(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   if (any_null(argc, argv)) return sqlite3_result_null(ctx);
-  const std::int64_t places = int_arg(argv[1]);
-  if (sqlite3_value_numeric_type(argv[0]) == SQLITE_INTEGER && places >= 0) {
-    return sqlite3_result_int64(ctx, sqlite3_value_int64(argv[0]));
+  const int places = static_cast<int>(std::clamp<std::int64_t>(int_arg(argv[1]), -100, 100));
+  const int type = sqlite3_value_type(argv[0]);
+  std::optional<Decimal> d;
+  if (type == SQLITE_INTEGER) {
+    if (places >= 0) return sqlite3_result_value(ctx, argv[0]);
+    d = Decimal::from_integer(sqlite3_value_int64(argv[0]));
+  } else if (type == SQLITE_FLOAT) {
+    d = Decimal::from_double(sqlite3_value_double(argv[0]));
+    // Beyond 38 digits a double has no decimals left to round.
+    if (!d || places >= d->scale()) return sqlite3_result_value(ctx, argv[0]);
+  } else {
+    d = Decimal::parse(utf8_view(argv[0]));
+    if (!d)
+      return fail(ctx, "Argument data type varchar is invalid for argument 1 of round function.");
   }
-  const double scale = std::pow(10.0, static_cast<double>(places));
-  sqlite3_result_double(ctx, std::round(sqlite3_value_double(argv[0]) * scale) / scale);
+  const auto r = places >= d->scale() ? d : d->rounded(places);
+  if (!r) return fail(ctx, "Arithmetic overflow error converting expression to data type numeric.");
+  if (type == SQLITE_INTEGER || (type != SQLITE_FLOAT && r->scale() == 0)) {
+    const auto whole = r->as_integer();
+    if (!whole)
+      return fail(ctx, "Arithmetic overflow error converting expression to data type bigint.");
+    return sqlite3_result_int64(ctx, *whole);
+  }
+  sqlite3_result_double(ctx, r->as_double());
+}
+
+// ---- division ----
+
+// An operand of / and %: a whole number, or a real one; texts must read as numbers.
+struct Operand {
+  bool whole = true;
+  std::int64_t integer = 0;
+  double real = 0;
+};
+
+std::optional<Operand> operand(sqlite3_value* v) {
+  switch (sqlite3_value_type(v)) {
+    case SQLITE_INTEGER:
+      return Operand{true, sqlite3_value_int64(v), 0};
+    case SQLITE_FLOAT:
+      return Operand{false, 0, sqlite3_value_double(v)};
+    default: {
+      const std::string_view s = utf8_view(v);
+      if (const auto n = parse_int(s)) return Operand{true, *n, 0};
+      if (const auto r = parse_real(s)) return Operand{false, 0, *r};
+      return std::nullopt;
+    }
+  }
+}
+
+constexpr const char* kDivideByZero = "Divide by zero error encountered.";
+
+// tsql_divide(a, b), tsql_modulo(a, b): a / b and a % b as on the server: whole numbers give a
+// whole quotient cut toward zero and a remainder with the sign of a; a real operand makes the
+// division real; a zero divisor fails the statement.
+void divide(sqlite3_context* ctx, sqlite3_value** argv, bool remainder) {
+  if (any_null(2, argv)) return sqlite3_result_null(ctx);
+  const auto a = operand(argv[0]);
+  if (!a) return fail(ctx, conversion_message(argv[0], "int"));
+  const auto b = operand(argv[1]);
+  if (!b) return fail(ctx, conversion_message(argv[1], "int"));
+  if (a->whole && b->whole) {
+    if (b->integer == 0) return fail(ctx, kDivideByZero);
+    if (b->integer == -1) {  // INT64_MIN / -1 does not fit
+      if (remainder) return sqlite3_result_int64(ctx, 0);
+      if (a->integer == INT64_MIN) {
+        return fail(ctx, "Arithmetic overflow error converting expression to data type bigint.");
+      }
+      return sqlite3_result_int64(ctx, -a->integer);
+    }
+    return sqlite3_result_int64(ctx, remainder ? a->integer % b->integer : a->integer / b->integer);
+  }
+  const double x = a->whole ? static_cast<double>(a->integer) : a->real;
+  const double y = b->whole ? static_cast<double>(b->integer) : b->real;
+  if (y == 0) return fail(ctx, kDivideByZero);
+  sqlite3_result_double(ctx, remainder ? std::fmod(x, y) : x / y);
+}
+
+void fn_divide(sqlite3_context* ctx, int, sqlite3_value** argv) {
+  divide(ctx, argv, false);
+}
+
+void fn_modulo(sqlite3_context* ctx, int, sqlite3_value** argv) {
+  divide(ctx, argv, true);
 }
 
 void fn_floor(sqlite3_context* ctx, int, sqlite3_value** argv) {
@@ -536,13 +765,43 @@ struct Function {
   bool deterministic;
 };
 
+// The error of a function that threw; reporting must not throw in turn.
+void report_thrown(sqlite3_context* ctx, std::string_view name, std::string_view what) noexcept {
+  try {
+    if (name.starts_with("tsql_")) name.remove_prefix(5);
+    fail(ctx,
+         cp_to_utf8(std::string("Błąd funkcji "_cp) + upper_text(name) + ": " + std::string(what)));
+  } catch (...) {
+    sqlite3_result_error_nomem(ctx);  // "out of memory"
+  }
+}
+
+// Every function runs through here: nothing may unwind through the database's own frames
+// (the statement would be left running, holding its snapshot), so whatever a function throws
+// becomes the statement's error, with a message.
+void guarded(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+  const auto* f = static_cast<const Function*>(sqlite3_user_data(ctx));
+  try {
+    f->fn(ctx, argc, argv);
+  } catch (const std::bad_alloc&) {
+    report_thrown(ctx, f->name, "za mało pamięci."_cp);
+  } catch (const std::exception& e) {
+    report_thrown(ctx, f->name, e.what());
+  } catch (...) {
+    report_thrown(ctx, f->name, "nieznany błąd."_cp);
+  }
+}
+
 constexpr Function kFunctions[] = {
     {"like", 2, fn_like, true},
     {"like", 3, fn_like, true},
     {"tsql_add", 2, fn_add, true},
+    {"tsql_divide", 2, fn_divide, true},
+    {"tsql_modulo", 2, fn_modulo, true},
     {"tsql_datetime", 1, fn_datetime, true},
     {"tsql_varchar", 4, fn_varchar, true},
-    {"tsql_int", 1, fn_int, true},
+    {"tsql_int", 2, fn_int, true},
+    {"tsql_decimal", 3, fn_decimal, true},
     {"tsql_number", 1, fn_number, true},
     {"tsql_datepart", 2, fn_datepart, true},
     {"tsql_year", 1, fn_year, true},
@@ -757,7 +1016,8 @@ bool register_functions(sqlite3* db) {
   }
   for (const Function& f : kFunctions) {
     const int flags = SQLITE_UTF8 | (f.deterministic ? SQLITE_DETERMINISTIC : 0);
-    if (sqlite3_create_function_v2(db, f.name, f.args, flags, nullptr, f.fn, nullptr, nullptr,
+    auto* data = const_cast<Function*>(&f);  // read only, by guarded()
+    if (sqlite3_create_function_v2(db, f.name, f.args, flags, data, guarded, nullptr, nullptr,
                                    nullptr) != SQLITE_OK) {
       return false;
     }

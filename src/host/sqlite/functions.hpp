@@ -1,8 +1,11 @@
 // The server's functions and comparison rules inside the embedded database: the PL collation
 // (Polish, case-insensitive, trailing blanks ignored), LIKE with the server's patterns
 // (% _ [a-z] [^x], case-insensitive), and the tsql_* functions that the translator maps the
-// server's functions to. Dates are held as text "YYYY-MM-DD HH:MM:SS.mmm"; a number used as a
-// date counts days from 1 January 1900, as on the server.
+// server's functions, conversions and "/" and "%" to. Dates are held as text
+// "YYYY-MM-DD HH:MM:SS.mmm"; a number used as a date counts days from 1 January 1900, as on the
+// server. A function that cannot give the server's result fails the statement with the
+// server's message ("Divide by zero error encountered.", "Arithmetic overflow error ...");
+// none lets an exception out into the database.
 #pragma once
 
 #include <sqlite3.h>

@@ -5,15 +5,18 @@
 //   CALL USTAL_PRAWO_DOSTEPU_ZASOB (1,3,'AKOWALSKA','K','851') -> 2 (locked against posting)
 //   select dbo.TG_GetFormaPlatnosci(1,1,2,0,'','')          -> przelew 30 dni
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <map>
 #include <mutex>
+#include <new>
 #include <set>
 
 #include "calendar/standard_date.hpp"
 #include "frame/cp_literal.hpp"
 #include "frame/text_rules.hpp"
+#include "host/sqlite/decimal.hpp"
 #include "host/sqlite/polish.hpp"
 #include "host/sqlite/session.hpp"
 
@@ -86,31 +89,54 @@ Rows prawo_funkcja(Session& s, const Args& a) {
   return {row({right.value_or("1")})};
 }
 
-std::string amount(double v) {
-  char b[64];
-  std::snprintf(b, sizeof b, "%.2f", std::round(v * 100) / 100 + 0.0);
-  return b;
-}
-
 // OBLICZ_OBROTY_DLA_KONTA(company, year, date, currency, account, flag, 0): turnovers of the
 // account and its sub-accounts from the start of the year to the month of date.
 // Columns: 1 turnover Dr, 2 turnover Cr, 3 account, 4 opening Dr, 5 opening Cr,
-// 6 balance Dr, 7 balance Cr.
+// 6 balance Dr, 7 balance Cr. Amounts are summed as exact decimals, each stored amount read
+// from its decimal spelling, and shown with two decimals rounded half away from zero.
 Rows obroty_dla_konta(Session& s, const Args& a) {
   need(a, 5, "OBLICZ_OBROTY_DLA_KONTA");
   const std::string account = std::string(text::trim(a[4].as_text()));
-  const Rows sums = s.query(
-      "SELECT total(bo_wn), total(bo_ma), total(obroty_wn), total(obroty_ma) FROM OBROTY_I_SALDA "
+  const Rows amounts = s.query(
+      "SELECT bo_wn, bo_ma, obroty_wn, obroty_ma FROM OBROTY_I_SALDA "
       "WHERE id_firmy = ?1 AND id_lata_obrot = ?2 AND data_okresu <= ?3 AND sym_waluty = ?4 AND "
       "(nr_konta = ?5 OR substr(nr_konta, 1, length(?5) + 1) = ?5 || '-')",
       {int_of(a, 0), int_of(a, 1), int_of(a, 2), text_of(a, 3), account});
-  double v[4] = {0, 0, 0, 0};
-  for (int i = 0; i < 4 && !sums.empty(); ++i) {
-    v[i] = std::strtod(sums[0][static_cast<std::size_t>(i)].value_or("0").c_str(), nullptr);
+  const auto too_large = [] {
+    return ProcedureError(std::string("OBLICZ_OBROTY_DLA_KONTA: suma kwot jest za duża."_cp));
+  };
+  const auto add = [&](const Decimal& x, const Decimal& y) {
+    const auto sum = x.plus(y);
+    if (!sum) throw too_large();
+    return *sum;
+  };
+  Decimal v[4];
+  for (const auto& r : amounts) {
+    for (std::size_t i = 0; i < 4 && i < r.size(); ++i) {
+      if (!r[i]) continue;
+      auto d = Decimal::parse(*r[i]);
+      if (!d) {  // a large or tiny stored real is spelled "1.0e+20"
+        double x = 0;
+        const auto [end, ec] = std::from_chars(r[i]->data(), r[i]->data() + r[i]->size(), x);
+        if (ec == std::errc()) d = Decimal::from_double(x);
+      }
+      if (!d) {
+        throw ProcedureError(std::string("OBLICZ_OBROTY_DLA_KONTA: nieprawidłowa kwota '"_cp) +
+                             *r[i] + "'.");
+      }
+      v[i] = add(v[i], *d);
+    }
   }
-  const double balance = v[0] + v[2] - v[1] - v[3];
-  return {row({amount(v[2]), amount(v[3]), account, amount(v[0]), amount(v[1]),
-               amount(balance > 0 ? balance : 0), amount(balance < 0 ? -balance : 0)})};
+  const Decimal balance = add(add(v[0], v[2]), add(v[1], v[3]).negated());
+  const auto amount = [&](const Decimal& x) {
+    const auto cents = x.rounded(2);
+    if (!cents) throw too_large();
+    return cents->text();
+  };
+  const bool debit = !balance.is_negative();
+  return {
+      row({amount(v[2]), amount(v[3]), account, amount(v[0]), amount(v[1]),
+           amount(debit ? balance : Decimal()), amount(debit ? Decimal() : balance.negated())})};
 }
 
 // USTAL_NAZWE_KONTA(company, year, account): (1, account, name) when the account exists.
@@ -314,13 +340,26 @@ void result_text(sqlite3_context* ctx, std::string_view cp1250) {
   sqlite3_result_text(ctx, utf8.data(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
 }
 
+// Nothing may unwind through the database's own frames: whatever a server function throws
+// becomes the statement's error, always with a message.
 template <class Body>
 void guarded(sqlite3_context* ctx, Body&& body) {
+  const auto report = [ctx](std::string_view cp1250) {
+    try {
+      const std::string utf8 = cp_to_utf8(cp1250);
+      sqlite3_result_error(ctx, utf8.c_str(), static_cast<int>(utf8.size()));
+    } catch (...) {
+      sqlite3_result_error_nomem(ctx);
+    }
+  };
   try {
     body();
+  } catch (const std::bad_alloc&) {
+    report("Za mało pamięci na wynik funkcji serwera."_cp);
   } catch (const std::exception& e) {
-    const std::string utf8 = cp_to_utf8(e.what());
-    sqlite3_result_error(ctx, utf8.c_str(), static_cast<int>(utf8.size()));
+    report(*e.what() != '\0' ? std::string_view(e.what()) : "Błąd funkcji serwera."_cp);
+  } catch (...) {
+    report("Błąd funkcji serwera."_cp);
   }
 }
 

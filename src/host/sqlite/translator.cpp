@@ -785,12 +785,19 @@ class Parser {
     return left;
   }
 
+  // "/" and "%" go through functions that fail on a zero divisor, as the server does; "*"
+  // stays the database's own.
   Ex multiplicative() {
     Ex left = unary();
     while (is_sym("*") || is_sym("/") || is_sym("%")) {
       const std::string op = take().text;
       const Ex right = unary();
-      left = {"(" + left.sql + " " + op + " " + right.sql + ")", Ty::kNumber};
+      if (op == "*") {
+        left = {"(" + left.sql + " * " + right.sql + ")", Ty::kNumber};
+      } else {
+        left = {(op == "/" ? "tsql_divide(" : "tsql_modulo(") + left.sql + ", " + right.sql + ")",
+                Ty::kNumber};
+      }
     }
     return left;
   }
@@ -904,51 +911,119 @@ class Parser {
     return {name + "(" + joined(args) + ")", Ty::kUnknown};
   }
 
-  // Data type of convert/cast: the name and its first size, if any.
+  // Data type of convert/cast: the name and its sizes as written ("max" for MAX), if any.
   struct Type {
     std::string name;
     std::string size;
+    std::string scale;
   };
 
   Type type() {
-    Type t{upper_ascii(ident()), {}};
+    Type t{upper_ascii(ident()), {}, {}};
+    const auto digits = [this] {
+      const Token& n = take();
+      if (n.kind != Tok::kNumber || n.text.find_first_not_of("0123456789") != std::string::npos) {
+        syntax(n);
+      }
+      return n.text;
+    };
     if (accept("(")) {
       if (is("MAX")) {
         take();
-        t.size = "0";
+        t.size = "max";
       } else {
-        const Token& n = take();
-        if (n.kind != Tok::kNumber) syntax(n);
-        t.size = n.text;
+        t.size = digits();
       }
-      if (accept(",")) {
-        if (peek().kind != Tok::kNumber) syntax(peek());
-        take();
-      }
+      if (accept(",")) t.scale = digits();
       expect(")");
     }
     return t;
   }
 
+  // A size as written (digits): its value, or nothing when it is past any limit.
+  static std::optional<std::int64_t> size_of(const std::string& text) {
+    std::int64_t v = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return v;
+  }
+
   static Ex converted(const Type& type, const Ex& value, const std::string& style) {
     const std::string& n = type.name;
+    const auto lower = [](std::string s) {
+      for (char& c : s) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+      return s;
+    };
     if (n == "DATETIME" || n == "SMALLDATETIME" || n == "DATE" || n == "DATETIME2") {
       return {"tsql_datetime(" + value.sql + ")", Ty::kText};
     }
     if (n == "VARCHAR" || n == "NVARCHAR" || n == "CHAR" || n == "NCHAR" || n == "TEXT") {
-      const std::string size = type.size.empty() ? "30" : type.size;
+      if (!type.scale.empty()) unsupported("skala typu "_cp, n);
+      // A text without a size holds 30 characters; text and (max) any length (size 0).
+      std::string size = type.size.empty() ? "30" : type.size;
+      if (n == "TEXT") {
+        if (!type.size.empty()) unsupported("rozmiar typu TEXT"_cp);
+        size = "0";
+      } else if (size == "max") {
+        size = "0";
+      } else {
+        const std::int64_t longest = n[0] == 'N' ? 4000 : 8000;
+        const auto v = size_of(size);
+        if (v && *v < 1) {
+          throw Failure{std::string("Nieprawidłowy rozmiar ("_cp) + size + ") typu '" + lower(n) +
+                        "'."};
+        }
+        if (!v || *v > longest) {
+          throw Failure{"The size (" + size + ") given to the type '" + lower(n) +
+                        "' exceeds the maximum allowed for any data type (" +
+                        std::to_string(longest) + ")."};
+        }
+      }
       const std::string pad = (n == "CHAR" || n == "NCHAR") ? "1" : "0";
       return {"tsql_varchar(" + value.sql + ", " + size + ", " + (style.empty() ? "NULL" : style) +
                   ", " + pad + ")",
               Ty::kText};
     }
-    if (n == "INT" || n == "INTEGER" || n == "BIGINT" || n == "SMALLINT" || n == "TINYINT" ||
-        n == "BIT") {
-      return {"tsql_int(" + value.sql + ")", Ty::kNumber};
+    if (type.size == "max" ||
+        (!type.size.empty() && n != "NUMERIC" && n != "DECIMAL" && n != "FLOAT")) {
+      unsupported("rozmiar typu "_cp, n);
     }
-    if (n == "NUMERIC" || n == "DECIMAL" || n == "MONEY" || n == "FLOAT" || n == "REAL") {
-      return {"tsql_number(" + value.sql + ")", Ty::kNumber};
+    static constexpr std::pair<std::string_view, int> kWhole[] = {
+        {"BIT", 1}, {"TINYINT", 8}, {"SMALLINT", 16}, {"INT", 32}, {"INTEGER", 32}, {"BIGINT", 64}};
+    for (const auto& [name, bits] : kWhole) {
+      if (n == name)
+        return {"tsql_int(" + value.sql + ", " + std::to_string(bits) + ")", Ty::kNumber};
     }
+    if (n == "NUMERIC" || n == "DECIMAL" || n == "MONEY" || n == "SMALLMONEY") {
+      // decimal alone is decimal(18, 0); money keeps 4 decimals.
+      const bool money = n == "MONEY" || n == "SMALLMONEY";
+      std::int64_t precision = n == "MONEY" ? 19 : (n == "SMALLMONEY" ? 10 : 18);
+      std::int64_t scale = money ? 4 : 0;
+      if (!type.size.empty()) {
+        const auto p = size_of(type.size);
+        if (p && *p < 1) {
+          throw Failure{std::string("Nieprawidłowa precyzja ("_cp) + type.size + ") typu '" +
+                        lower(n) + "'."};
+        }
+        if (!p || *p > 38) {
+          throw Failure{"Specified column precision " + type.size +
+                        " is greater than the maximum precision of 38."};
+        }
+        precision = *p;
+      }
+      if (!type.scale.empty()) {
+        const auto s = size_of(type.scale);
+        if (!s || *s > precision) {
+          throw Failure{"The scale (" + type.scale + ") must be within the range 0 to " +
+                        std::to_string(precision) + "."};
+        }
+        scale = *s;
+      }
+      return {"tsql_decimal(" + value.sql + ", " + std::to_string(precision) + ", " +
+                  std::to_string(scale) + ")",
+              Ty::kNumber};
+    }
+    if (n == "FLOAT" || n == "REAL") return {"tsql_number(" + value.sql + ")", Ty::kNumber};
     unsupported("konwersja na typ "_cp, n);
   }
 
