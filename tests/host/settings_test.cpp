@@ -162,7 +162,9 @@ TEST_F(Settings, SavingKeepsTheRestOfTheFileByteForByte) {
   INICLASS ini;
   ini.Init(path);
   EXPECT_EQ(ini.FETCH("program", "SCIEZKA"), " C:\\FK");
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
   ASSERT_TRUE(ini.UPDATE("Kalendarz", {{"XPos", "10"}, {"YPos", "20"}}));
+  EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
   EXPECT_EQ(read_all(path),
             "; ustawienia programu\r\n[Program]\r\nSciezka = C:\\FK  \r\nDziwna linia\r\n\r\n"
             "[Kalendarz]\r\nxpos=10\r\nYPos=20\r\n");

@@ -104,14 +104,15 @@ std::string resolved(const std::string& path, int& error) {
 
 }  // namespace
 
-bool write_file_atomically(const std::string& path, std::string_view content) {
+bool write_file_atomically(const std::string& path, std::string_view content, unsigned mode) {
   static std::atomic<unsigned> counter{0};
   std::error_code ec;
   const fs::path target(path);
   if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
   const std::string temporary =
       path + ".tmp" + std::to_string(::getpid()) + "." + std::to_string(counter.fetch_add(1));
-  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
+                        static_cast<mode_t>(mode));
   if (fd < 0) return false;
   const bool written = write_all(fd, content) && ::fsync(fd) == 0;
   const bool closed = ::close(fd) == 0;
@@ -206,7 +207,7 @@ FileUpdate update_file_locked(const std::string& path,
     }
     remove_stale_temporaries(target);
     std::string next = change(content);
-    if (!write_file_atomically(target, next)) {
+    if (!write_file_atomically(target, next, locked.st_mode & 07777)) {
       u.error = errno;
       u.content = std::move(content);
       return u;

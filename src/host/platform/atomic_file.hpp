@@ -12,8 +12,9 @@
 namespace funkcja::platform {
 
 // Writes content to path through a temporary file and a rename; creates missing parent
-// folders. False (and the old file untouched) on any failure.
-bool write_file_atomically(const std::string& path, std::string_view content);
+// folders. The new file gets the permission bits mode (less the umask). False (and the old
+// file untouched) on any failure.
+bool write_file_atomically(const std::string& path, std::string_view content, unsigned mode = 0644);
 
 // The whole content of a file; nothing when it cannot be read.
 bool read_file(const std::string& path, std::string& content);
@@ -30,7 +31,8 @@ FileRead read_existing_file(const std::string& path);
 // Changes the file at path under an exclusive advisory lock (flock on the file itself, taken
 // again when another writer replaced the file meanwhile): reads it, hands its content to
 // change (empty for a missing file), and writes what change returns. A file that exists but
-// cannot be read is never replaced: the outcome says kUnreadable and nothing is written.
+// cannot be read is never replaced: the outcome says kUnreadable and nothing is written. The
+// file keeps its permission bits.
 struct FileUpdate {
   enum Outcome { kWritten, kUnreadable, kFailed } outcome = kFailed;
   std::string content;  // as written (kWritten), else as read
