@@ -131,6 +131,8 @@ FK_API fk_text fk_errorclass_procedure_name(const fk_errorclass* errors);
 
 /* A settings manager on the INI file at path. */
 FK_API fk_iniclass* fk_iniclass_new(fk_text path);
+/* Binds a settings manager to another INI file, as its Init does. */
+FK_API void fk_iniclass_init(fk_iniclass* settings, fk_text path);
 FK_API void fk_iniclass_free(fk_iniclass* settings);
 
 /* ---- The system message box ----------------------------------------------------------- */

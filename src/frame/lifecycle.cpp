@@ -7,6 +7,8 @@ namespace funkcja {
 
 Library::Library(dane::DataLibrary& data) : data_(data) {
   own_errors_.Init(&dane::thread_error_status());
+  // A settings file that cannot be read is reported to the library's own error manager.
+  own_settings_.SETERRORS(&own_errors_);
   own_settings_.Init(dane::get_text(dane::Global::GGG_SCIEZKA_SET), 0, 0);
   settings_in_use_ = &own_settings_;
   if (errors_in_use_.load() == nullptr) errors_in_use_ = &own_errors_;

@@ -10,6 +10,7 @@
 #include "host/dane/tables.hpp"
 #include "host/gateway.hpp"
 #include "host/sql_text.hpp"
+#include "text/case.hpp"
 #include "ui/list_colours.hpp"
 #include "ui/message_window_parts.hpp"
 #include "ui/window.hpp"
@@ -97,7 +98,8 @@ class MessageListWindow : public Window {
 void KOMUNIKAT_INFO(std::string_view context, std::string_view caption, std::string_view header) {
   const std::vector<Message> rows = load_messages(context);
   if (rows.empty()) return;
-  const bool own = text::same(context, kOwnContext);
+  // The database matches the context without regard to case, so the window does the same.
+  const bool own = text::same(text::upper(context), kOwnContext);
   MessageListWindow w(own ? std::string(caption) : std::string("Informacja"),
                       own ? header : std::string_view(), rows);
   w.run();

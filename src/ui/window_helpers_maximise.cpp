@@ -1,7 +1,9 @@
 // Sizing a window to fill the application frame. The frame is the first window of the thread
 // $GGG:WATEKAPP; the window takes its width less the side margins and its height less the
 // caption, the ribbon or toolbar band and the bottom margin, and stands at (0, 0).
-#include <cstdlib>
+#include <algorithm>
+#include <cstdint>
+#include <limits>
 
 #include "funkcja/windows.hpp"
 #include "host/dane/globals.hpp"
@@ -36,13 +38,16 @@ std::uint8_t MAKSYMALIZUJ() {
   if (is_one(Global::GGG_MAKSYMALIZACJA_ROVAN_BEZWARUNKOWO)) {
     dane::set_number(Global::GGG_MAKSYMALIZACJA_ROVAN_BEZWARUNKOWO, 0);
   }
+  // Sizes are worked out in 64 bits, so no margin can overflow them. A negative margin counts
+  // as none: the window never grows past the frame by a margin.
+  const auto margin = [](Global g) { return std::max<std::int64_t>(0, dane::get_int(g)); };
   const platform::SystemMetrics& m = platform::system_metrics();
-  const std::int32_t f = m.get(platform::kMetricSizingFrame) - 4;
-  const std::int32_t height_margin = dane::get_int(Global::GGG_MAKSYMALIZACJA_MARG_WYS) + f;
-  const std::int32_t width_margin =
-      dane::get_int(Global::GGG_MAKSYMALIZACJA_MARG_SZER) + f + (f > 1 ? 8 : 6);
-  const std::int32_t caption = m.get(platform::kMetricCaption);
-  std::int32_t band = 0;
+  const std::int64_t f = std::int64_t{m.get(platform::kMetricSizingFrame)} - 4;
+  const std::int64_t height_margin = margin(Global::GGG_MAKSYMALIZACJA_MARG_WYS) + f;
+  const std::int64_t width_margin =
+      margin(Global::GGG_MAKSYMALIZACJA_MARG_SZER) + f + (f > 1 ? 8 : 6);
+  const std::int64_t caption = m.get(platform::kMetricCaption);
+  std::int64_t band = 0;
   if (dane::get_int(Global::GLO_RIBBONOFF) == 0) {
     band = m.get(platform::kMetricIconWidth) > 32 ? kRibbonHeightLargeIcons : kRibbonHeight;
   } else if (is_one(Global::GGG_PARAMETR_UZ_TOOLBAR)) {
@@ -52,9 +57,13 @@ std::uint8_t MAKSYMALIZUJ() {
   const Rect frame = frame_rect(dane::get_int(Global::GGG_WATEKAPP), true)
                          .value_or(Rect{0, 0, m.get(platform::kMetricScreenWidth),
                                         m.get(platform::kMetricScreenHeight)});
-  const std::int32_t height = frame.height - height_margin - caption - band;
-  const std::int32_t width = frame.width - width_margin;
-  if (width <= 0 || height <= 0) return 0;  // a frame too small to hold the window
+  const std::int64_t tall = std::int64_t{frame.height} - height_margin - caption - band;
+  const std::int64_t wide = std::int64_t{frame.width} - width_margin;
+  constexpr std::int64_t kLargest = std::numeric_limits<std::int32_t>::max();
+  // A frame too small to hold the window, or metrics past any real screen.
+  if (wide <= 0 || tall <= 0 || wide > kLargest || tall > kLargest) return 0;
+  const auto width = static_cast<std::int32_t>(wide);
+  const auto height = static_cast<std::int32_t>(tall);
   const Rect now = w->rect();
   if (now == Rect{0, 0, width, height}) return 2;
   w->set_rect({0, 0, width, height});

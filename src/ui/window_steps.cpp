@@ -55,10 +55,11 @@ void Window::close_steps() {
   if (remember_position()) {
     dane::INICLASS& settings = library().settings();
     const Rect r = rect();
-    settings.UPDATE(key(), "XPos", text::int_text(r.x));
-    settings.UPDATE(key(), "YPos", text::int_text(r.y));
-    settings.UPDATE(key(), "Width", text::int_text(r.width));
-    settings.UPDATE(key(), "Height", text::int_text(r.height));
+    // One write of the file for all four, so a reader never sees half of them.
+    settings.UPDATE(key(), {{"XPos", text::int_text(r.x)},
+                            {"YPos", text::int_text(r.y)},
+                            {"Width", text::int_text(r.width)},
+                            {"Height", text::int_text(r.height)}});
   }
   library().errors().SETPROCEDURENAME("");
   dane::data_library().XTOOLTIP().REMOVEWINDOW(this);

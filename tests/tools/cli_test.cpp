@@ -108,6 +108,47 @@ TEST(CommandLine, BatchAnswersEveryLineAndReportsBadOnes) {
   EXPECT_TRUE(lines[3]["result"].is_null());
 }
 
+// One line with bytes that are not UTF-8 gets its own error line, valid JSON, and the lines
+// after it are answered.
+TEST(CommandLine, BatchGoesOnAfterALineThatIsNotUtf8) {
+  const std::string input =
+      "{\"proc\":\"BEZPL\",\"args\":[\"a\xff\"]}\n"
+      "{\"proc\":\"BEZPL\",\"args\":[\"ok\"]}\n"
+      "\xc3{\"proc\"\n"
+      "{\"proc\":\"BEZPL\",\"args\":[\"za\u017c\"]}\n";
+  const auto r = cli({"batch"}, input);
+  EXPECT_EQ(r.exit_code, 2);
+  std::vector<nlohmann::json> lines;
+  size_t start = 0;
+  for (size_t nl; (nl = r.out.find('\n', start)) != std::string::npos; start = nl + 1) {
+    lines.push_back(nlohmann::json::parse(r.out.substr(start, nl - start)));
+  }
+  ASSERT_EQ(lines.size(), 4u) << r.out;
+  EXPECT_TRUE(lines[0].contains("error"));
+  EXPECT_EQ(lines[1]["result"], "ok");
+  EXPECT_TRUE(lines[2].contains("error"));
+  EXPECT_EQ(lines[3]["result"], "zaz");
+}
+
+// Numbers take at most one sign: "+-1" is refused, not read as -1.
+TEST(CommandLine, NumbersTakeOneSign) {
+  struct Case {
+    const char* typed;
+    int exit_code;
+    const char* out;
+  };
+  const Case cases[] = {{"2026", 0, "82278\n"}, {"+2026", 0, "82278\n"}, {" +2026 ", 0, "82278\n"},
+                        {"+-1", 2, ""},         {"-+1", 2, ""},          {"++1", 2, ""},
+                        {"+", 2, ""},           {"+ 1", 2, ""}};
+  for (const Case& c : cases) {
+    const auto r = cli({"call", "PODAJDATEWIELKANOCY", c.typed});
+    EXPECT_EQ(r.exit_code, c.exit_code) << c.typed << ": " << r.err;
+    EXPECT_EQ(r.out, c.out) << c.typed;
+  }
+  const auto r = cli({"batch"}, "{\"proc\": \"PODAJDATEWIELKANOCY\", \"args\": [\"+-1\"]}\n");
+  EXPECT_NE(r.out.find("\"error\""), std::string::npos) << r.out;
+}
+
 // Every code page 1250 byte, the five undefined ones included, goes in through the edge
 // conversion and comes back out unchanged (REPLACEPROC with an empty find returns its text).
 TEST(CommandLine, EveryByteSurvivesTheEdgeConversion) {

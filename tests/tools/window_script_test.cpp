@@ -91,5 +91,42 @@ TEST_F(WindowScript, BadActionsAreUsageErrors) {
   }
 }
 
+// A --script-out file that cannot be written is refused before the procedure runs.
+TEST_F(WindowScript, ScriptOutIntoAMissingFolderIsRefusedBeforeTheCall) {
+  std::filesystem::create_directories(path("a-folder"));
+  for (const std::string& out : {path("no-such-folder/shown.txt"), path("a-folder")}) {
+    const auto r = cli({"call", "--do", "key F10", "--script-out", out, "MSG_WYKONAJ", "x", "y"});
+    EXPECT_EQ(r.exit_code, 2) << out;
+    EXPECT_EQ(r.out, "") << out;  // the procedure never ran
+    EXPECT_NE(r.err.find("--script-out"), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(path("s.ini"))) << out;
+  }
+}
+
+// The settings file that $GGG:SCIEZKA_SET names is where window positions go, in call and in
+// batch, where a "set" of that global moves them to another file.
+TEST_F(WindowScript, WindowPositionsGoToTheSettingsFileTheGlobalNames) {
+  const auto r =
+      cli({"--set", "GGG_SCIEZKA_SET=" + path("mine.ini"), "call", "MSG_WYKONAJ", "x", "y"});
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  EXPECT_NE(read(path("mine.ini")).find("[Msg_Wykonaj]\r\nXPos="), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(path("s.ini")));
+
+  const std::string input =
+      "{\"proc\": \"MSG_WYKONAJ\", \"args\": [\"x\", \"y\"], \"set\": {\"$GGG:SCIEZKA_SET\": \"" +
+      path("first.ini") +
+      "\"}}\n"
+      "{\"proc\": \"MSG_INFO\", \"args\": [\"x\"], \"set\": {\"GGG_SCIEZKA_SET\": \"" +
+      path("second.ini") + "\"}}\n";
+  const auto b =
+      run_process(FUNKCJA_CLI, {"batch"}, input,
+                  {"FUNKCJA_LIBRARY=" FUNKCJA_LIBRARY, "FUNKCJA_SETTINGS=" + path("s.ini")});
+  ASSERT_EQ(b.exit_code, 0) << b.err;
+  EXPECT_NE(read(path("first.ini")).find("[Msg_Wykonaj]"), std::string::npos);
+  EXPECT_EQ(read(path("first.ini")).find("[Msg_info]"), std::string::npos);
+  EXPECT_NE(read(path("second.ini")).find("[Msg_info]"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(path("s.ini")));
+}
+
 }  // namespace
 }  // namespace funkcja

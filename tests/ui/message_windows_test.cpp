@@ -232,6 +232,22 @@ TEST_F(KomunikatInfo, OwnContextTakesCaptionAndHeader) {
   EXPECT_EQ(h[0].control(2)->font.name, "Tahoma");
 }
 
+// The database finds the rows of a context in any case, so the window takes the caption and
+// header in any case too.
+TEST_F(KomunikatInfo, OwnContextInAnyCase) {
+  for (const char* context : {"mwonlaktout", "MwOnLaktOut  ", "MWONLAKTOUT"}) {
+    use({row("Dostępna jest nowa wersja."_cp, "1")});
+    KOMUNIKAT_INFO(context, "Aktualizacja", "Nowa wersja");
+    const auto h = history();
+    ASSERT_FALSE(h.empty()) << context;
+    EXPECT_EQ(h.back().caption, "Aktualizacja") << context;
+    EXPECT_EQ(h.back().control(2)->text, "Nowa wersja") << context;
+  }
+  use({row("x", "1")});
+  KOMUNIKAT_INFO(" mwonlaktout", "Aktualizacja", "Nowa wersja");  // a leading blank differs
+  EXPECT_EQ(history().back().caption, "Informacja");
+}
+
 TEST_F(KomunikatInfo, NoRowsOrAFailedQueryOpensNoWindow) {
   use({});
   KOMUNIKAT_INFO("FK", "", "");

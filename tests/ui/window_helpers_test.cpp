@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <future>
+#include <limits>
 #include <thread>
 
 #include "frame/cp_literal.hpp"
@@ -191,6 +192,56 @@ TEST_F(WindowHelpers, MaksymalizujFillsTheFrame) {
     EXPECT_EQ(results, (std::vector<int>{1, 2})) << c.name;
     EXPECT_EQ(sized, c.expected) << c.name;
     EXPECT_FALSE(frame.maximized()) << c.name;
+  }
+}
+
+// Margins of any size never overflow: one too large for the frame leaves the window as it is,
+// a negative one counts as none.
+TEST_F(WindowHelpers, MaksymalizujWithExtremeMargins) {
+  constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+  constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+  struct Case {
+    std::int32_t width_margin, height_margin;
+    int result;
+    Rect expected;
+  };
+  // Frame 1000 x 800, sizing frame 8, caption 23, no band: margins 0 give 988 x 773.
+  const Case cases[] = {{kMax, 0, 0, {30, 30, 200, 100}},
+                        {0, kMax, 0, {30, 30, 200, 100}},
+                        {kMax - 5, kMax - 5, 0, {30, 30, 200, 100}},
+                        {kMin, 0, 1, {0, 0, 988, 773}},
+                        {0, kMin, 1, {0, 0, 988, 773}},
+                        {-1, -7, 1, {0, 0, 988, 773}},
+                        {0, 0, 1, {0, 0, 988, 773}},
+                        {988, 0, 0, {}},
+                        {987, 772, 1, {0, 0, 1, 1}}};
+  for (const Case& c : cases) {
+    dane::set_number(Global::GGG_MAKSYMALIZACJA_ROVAN, 1);
+    dane::set_number(Global::GGG_MAKSYMALIZACJA_MARG_SZER, c.width_margin);
+    dane::set_number(Global::GGG_MAKSYMALIZACJA_MARG_WYS, c.height_margin);
+    dane::set_number(Global::GLO_RIBBONOFF, 1);
+    dane::set_number(Global::GGG_PARAMETR_UZ_TOOLBAR, 0);
+    platform::headless_system_metrics().set(platform::kMetricSizingFrame, 8);
+    dane::set_number(Global::GGG_WATEKAPP, thread_number());
+    ProbeWindow frame({ct::kButton});
+    frame.set_rect({0, 0, 1000, 800});
+    int result = -1;
+    Rect before, sized;
+    frame.handler = [&](ProbeWindow& self) {
+      if (self.event() != event::kAccepted) return;
+      ProbeWindow inner({ct::kButton});
+      inner.handler = [&](ProbeWindow& w) {
+        if (w.event() != event::kOpenWindow) return;
+        before = w.rect();
+        result = MAKSYMALIZUJ();
+        sized = w.rect();
+      };
+      inner.run();
+    };
+    run_script(frame, {"click c1", "close"});
+    EXPECT_EQ(result, c.result) << c.width_margin << " " << c.height_margin;
+    EXPECT_EQ(sized, c.result == 0 ? before : c.expected)
+        << c.width_margin << " " << c.height_margin;
   }
 }
 

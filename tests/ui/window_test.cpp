@@ -152,7 +152,7 @@ TEST_F(WindowLayer, OpenAndCloseStepsRegisterAndSaveUnderTheKey) {
 
   std::string file;
   ASSERT_TRUE(platform::read_file(settings_path_, file));
-  EXPECT_NE(file.find("[Msg_Wykonaj]\r\nHeight=120\r\nWidth=300\r\nXPos=10\r\nYPos=20\r\n"),
+  EXPECT_NE(file.find("[Msg_Wykonaj]\r\nXPos=10\r\nYPos=20\r\nWidth=300\r\nHeight=120\r\n"),
             std::string::npos)
       << file;
 

@@ -66,7 +66,8 @@ long long whole_number(const std::string& typed, long long low, long long high,
   std::string_view s = typed;
   while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
   while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-  if (!s.empty() && s.front() == '+') s.remove_prefix(1);
+  // One plus sign may stand before the digits; "+-1" is not a number.
+  if (s.size() > 1 && s.front() == '+' && s[1] != '-' && s[1] != '+') s.remove_prefix(1);
   long long value = 0;
   const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
   if (s.empty() || ec != std::errc() || end != s.data() + s.size() || value < low || value > high) {
@@ -80,7 +81,7 @@ double real_number(const std::string& typed, const std::string& what) {
   std::string_view s = typed;
   while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
   while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-  if (!s.empty() && s.front() == '+') s.remove_prefix(1);
+  if (s.size() > 1 && s.front() == '+' && s[1] != '-' && s[1] != '+') s.remove_prefix(1);
   double value = 0;
   const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
   if (s.empty() || ec != std::errc() || end != s.data() + s.size()) {
@@ -182,6 +183,22 @@ void Host::open_database(const std::string& url) {
     }
     throw UsageError("cannot open the database " + url + (reason.empty() ? "" : ": " + reason));
   }
+}
+
+void Host::bind_settings() {
+  const fk_text name{"GGG_SCIEZKA_SET", 15};
+  const fk_text now = symbol<fk_text (*)(fk_text)>("fk_global_get")(name);
+  std::string path(now.ptr != nullptr ? now.ptr : "", now.len);
+  if (settings_ != nullptr && path == settings_path_) return;
+  const fk_text file{path.data(), path.size()};
+  if (settings_ == nullptr) {
+    // Lives until the process ends: the library keeps using it while it stays loaded.
+    settings_ = symbol<fk_iniclass* (*)(fk_text)>("fk_iniclass_new")(file);
+    symbol<void (*)(fk_errorclass*, fk_iniclass*)>("FUNKCJA_INIT")(nullptr, settings_);
+  } else {
+    symbol<void (*)(fk_iniclass*, fk_text)>("fk_iniclass_init")(settings_, file);
+  }
+  settings_path_ = std::move(path);
 }
 
 void Host::push_answer(int button) {
@@ -308,7 +325,7 @@ std::string one_line(const Json& value) {
     bool first = true;
     for (const auto& [key, item] : value.items()) {
       out += first ? "" : ", ";
-      out += Json(key).dump() + ": " + one_line(item);
+      out += Json(key).dump(-1, ' ', false, Json::error_handler_t::replace) + ": " + one_line(item);
       first = false;
     }
     return out + "}";
@@ -318,7 +335,9 @@ std::string one_line(const Json& value) {
     for (size_t i = 0; i < value.size(); ++i) out += (i > 0 ? ", " : "") + one_line(value[i]);
     return out + "]";
   }
-  return value.dump();
+  // Bytes that are not UTF-8 (from a bad input line quoted in an error) become U+FFFD, so the
+  // line is always valid JSON.
+  return value.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
 std::string plain(const Json& value) {

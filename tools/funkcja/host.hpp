@@ -36,6 +36,10 @@ class Host {
   void set_global(const std::string& assignment);  // NAME=VALUE, value in UTF-8
   void open_database(const std::string& url);
   void push_answer(int button);
+  // Hands the library this host's own settings manager (FUNKCJA_INIT), bound to the file that
+  // $GGG:SCIEZKA_SET names; called again after that global changed, it binds the manager to
+  // the new file.
+  void bind_settings();
   void echo_message_boxes(bool on);
 
   // Calls a procedure with arguments as typed (UTF-8 text, decimal numbers), in declaration
@@ -51,6 +55,8 @@ class Host {
   Fn symbol(const char* name) const;
 
   void* handle_ = nullptr;
+  fk_iniclass* settings_ = nullptr;
+  std::string settings_path_;
 };
 
 // "NAME(text text, int32 n?) -> text"

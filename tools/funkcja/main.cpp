@@ -75,6 +75,7 @@ int call(const Host& host, const std::vector<std::string>& words) {
   if (i >= words.size()) throw UsageError("call: which procedure? (see 'funkcja list')");
   const fk_procedure& p = host.procedure(words[i]);
   const std::vector<std::string> args(words.begin() + static_cast<long>(i) + 1, words.end());
+  check_script_output(script);  // before the procedure runs, not after
   start_window_script(host, script);
   print_call(p, host.call(p, args), json);
   finish_window_script(host, script);
@@ -90,6 +91,32 @@ std::string typed(const Json& value) {
   throw UsageError("batch: arguments must be strings or numbers");
 }
 
+// The answer to one request line; throws on a bad line.
+Json answer(Host& host, const std::string& line) {
+  Json request;
+  try {
+    request = Json::parse(line);
+  } catch (const Json::exception& e) {
+    throw UsageError(std::string("batch: not JSON: ") + e.what());
+  }
+  if (!request.is_object() || !request.contains("proc") || !request["proc"].is_string()) {
+    throw UsageError("batch: each line needs {\"proc\": NAME, \"args\": [...]}");
+  }
+  if (request.contains("set")) {
+    if (!request["set"].is_object()) throw UsageError("batch: \"set\" must be an object");
+    for (const auto& [name, value] : request["set"].items()) {
+      host.set_global(name + "=" + typed(value));
+    }
+  }
+  std::vector<std::string> args;
+  if (request.contains("args")) {
+    if (!request["args"].is_array()) throw UsageError("batch: \"args\" must be an array");
+    for (const auto& a : request["args"]) args.push_back(typed(a));
+  }
+  host.bind_settings();  // "set" may have named another settings file
+  return host.call(host.procedure(request["proc"].get<std::string>()), args);
+}
+
 int batch(Host& host) {
   int status = 0;
   std::string line;
@@ -97,28 +124,9 @@ int batch(Host& host) {
     if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
     Json response;
     try {
-      Json request;
-      try {
-        request = Json::parse(line);
-      } catch (const Json::exception& e) {
-        throw UsageError(std::string("batch: not JSON: ") + e.what());
-      }
-      if (!request.is_object() || !request.contains("proc") || !request["proc"].is_string()) {
-        throw UsageError("batch: each line needs {\"proc\": NAME, \"args\": [...]}");
-      }
-      if (request.contains("set")) {
-        if (!request["set"].is_object()) throw UsageError("batch: \"set\" must be an object");
-        for (const auto& [name, value] : request["set"].items()) {
-          host.set_global(name + "=" + typed(value));
-        }
-      }
-      std::vector<std::string> args;
-      if (request.contains("args")) {
-        if (!request["args"].is_array()) throw UsageError("batch: \"args\" must be an array");
-        for (const auto& a : request["args"]) args.push_back(typed(a));
-      }
-      response = host.call(host.procedure(request["proc"].get<std::string>()), args);
-    } catch (const UsageError& e) {
+      response = answer(host, line);
+    } catch (const std::exception& e) {
+      // One bad line gets its error line and the batch goes on.
       std::cerr << "funkcja: " << e.what() << '\n';
       response = Json{{"error", e.what()}};
       status = 2;
@@ -171,6 +179,7 @@ int run(int argc, char** argv) {
   if (command != "list") host.open_database(database);  // empty: the library's default database
   for (const auto& s : sets) host.set_global(s);
   for (const int a : answers) host.push_answer(a);
+  if (command == "call" || command == "batch" || command == "demo") host.bind_settings();
 
   if (command == "list") return list(host);
   if (command == "call") return call(host, rest);

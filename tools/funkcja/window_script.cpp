@@ -1,5 +1,8 @@
 #include "window_script.hpp"
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -47,6 +50,18 @@ bool take_window_option(const std::vector<std::string>& words, size_t& i, Window
 
 void echo_windows(const Host& host) {
   library_function<void (*)(int)>(host, "fk_ui_set_echo")(1);
+}
+
+void check_script_output(const WindowScript& script) {
+  if (script.output_path.empty()) return;
+  namespace fs = std::filesystem;
+  const fs::path out(script.output_path);
+  const fs::path folder = out.has_parent_path() ? out.parent_path() : fs::path(".");
+  std::error_code ec;
+  if (!fs::is_directory(folder, ec) || fs::is_directory(out, ec) ||
+      ::access(folder.c_str(), W_OK) != 0) {
+    throw UsageError("--script-out: cannot write " + script.output_path);
+  }
 }
 
 void start_window_script(const Host& host, const WindowScript& script) {

@@ -27,6 +27,9 @@ bool take_window_option(const std::vector<std::string>& words, size_t& i, Window
 
 // Prints windows to stderr as they are shown.
 void echo_windows(const Host& host);
+// Refuses a --script-out file that could not be written (a missing or read-only folder, a
+// folder in its place), so that nothing runs whose record would be lost.
+void check_script_output(const WindowScript& script);
 // Hands the actions to the library's window driver.
 void start_window_script(const Host& host, const WindowScript& script);
 // Writes the record of the shown windows where --script-out asked.

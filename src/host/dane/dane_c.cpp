@@ -75,6 +75,12 @@ extern "C" FK_API fk_iniclass* fk_iniclass_new(fk_text path) {
       static_cast<fk_iniclass*>(nullptr));
 }
 
+extern "C" FK_API void fk_iniclass_init(fk_iniclass* settings, fk_text path) {
+  abi::guarded_void([&] {
+    if (settings != nullptr) reinterpret_cast<dane::INICLASS*>(settings)->Init(abi::in(path));
+  });
+}
+
 extern "C" FK_API void fk_iniclass_free(fk_iniclass* settings) {
   delete reinterpret_cast<dane::INICLASS*>(settings);
 }

@@ -1,12 +1,14 @@
 #include "host/dane/framework.hpp"
 
-#include <strings.h>
 #include <atomic>
+#include <cstring>
 
-#include "frame/text_rules.hpp"
+#include "frame/cp_literal.hpp"
 #include "host/platform/atomic_file.hpp"
 
 namespace funkcja::dane {
+
+using namespace funkcja::literals;
 
 // ---- ERRORSTATUSCLASS ----
 
@@ -45,41 +47,36 @@ std::string ERRORCLASS::procedure_name() const {
   return procedure_name_;
 }
 
-// ---- INICLASS ----
-
-bool INICLASS::NoCase::operator()(const std::string& a, const std::string& b) const {
-  return ::strcasecmp(a.c_str(), b.c_str()) < 0;
+void ERRORCLASS::report(std::int32_t code, std::string_view message) {
+  thread_error_status().set_error(code, message);
+  std::lock_guard lock(mutex_);
+  last_error_ = message;
 }
+
+std::string ERRORCLASS::last_error() const {
+  std::lock_guard lock(mutex_);
+  return last_error_;
+}
+
+// ---- INICLASS ----
 
 void INICLASS::Init(std::string_view path, std::int32_t /*option1*/, std::int32_t /*option2*/) {
   std::lock_guard lock(mutex_);
   path_ = path;
-  sections_.clear();
-  std::string content;
-  if (path_.empty() || !platform::read_file(path_, content)) return;
-  std::string section;
-  std::string_view rest = content;
-  while (!rest.empty()) {
-    const auto eol = rest.find('\n');
-    std::string_view line = rest.substr(0, eol);
-    rest = eol == std::string_view::npos ? std::string_view() : rest.substr(eol + 1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    line = text::trim(line);
-    if (line.empty() || line.front() == ';') continue;
-    if (line.front() == '[' && line.back() == ']') {
-      section = text::trim(line.substr(1, line.size() - 2));
-      continue;
-    }
-    const auto eq = line.find('=');
-    if (eq == std::string_view::npos) continue;
-    sections_[section][std::string(text::trim(line.substr(0, eq)))] = line.substr(eq + 1);
+  content_.clear();
+  if (path_.empty()) return;
+  platform::FileRead r = platform::read_existing_file(path_);
+  if (r.outcome == platform::FileRead::kUnreadable) {
+    report(r.error, "Nie można odczytać pliku ustawień "_cp);
+    return;
   }
+  content_ = std::move(r.content);
 }
 
 void INICLASS::Kill() {
   std::lock_guard lock(mutex_);
   path_.clear();
-  sections_.clear();
+  content_.clear();
 }
 
 std::string INICLASS::path() const {
@@ -87,36 +84,47 @@ std::string INICLASS::path() const {
   return path_;
 }
 
+void INICLASS::SETERRORS(ERRORCLASS* errors) {
+  std::lock_guard lock(mutex_);
+  errors_ = errors;
+}
+
 std::optional<std::string> INICLASS::FETCH(std::string_view section, std::string_view key) const {
   std::lock_guard lock(mutex_);
-  const auto s = sections_.find(std::string(section));
-  if (s == sections_.end()) return std::nullopt;
-  const auto k = s->second.find(std::string(key));
-  if (k == s->second.end()) return std::nullopt;
-  return k->second;
+  return ini::find(content_, section, key);
 }
 
 bool INICLASS::UPDATE(std::string_view section, std::string_view key, std::string_view value) {
-  std::lock_guard lock(mutex_);
-  // A value is one line of the file: line breaks inside it become blanks.
-  std::string stored(value);
-  for (char& c : stored) {
-    if (c == '\n' || c == '\r') c = ' ';
-  }
-  sections_[std::string(section)][std::string(key)] = std::move(stored);
-  return save_locked();
+  return UPDATE(section, {ini::Entry{std::string(key), std::string(value)}});
 }
 
-bool INICLASS::save_locked() const {
-  if (path_.empty()) return false;
-  std::string content;
-  for (const auto& [name, entries] : sections_) {
-    content.append("[").append(name).append("]\r\n");
-    for (const auto& [key, value] : entries)
-      content.append(key).append("=").append(value).append("\r\n");
-    content += "\r\n";
+bool INICLASS::UPDATE(std::string_view section, const std::vector<ini::Entry>& entries) {
+  std::lock_guard lock(mutex_);
+  if (!path_.empty()) {
+    const platform::FileUpdate u = platform::update_file_locked(
+        path_, [&](std::string_view on_disk) { return ini::set(on_disk, section, entries); });
+    if (u.outcome == platform::FileUpdate::kWritten) {
+      content_ = u.content;
+      return true;
+    }
+    report(u.error, u.outcome == platform::FileUpdate::kUnreadable
+                        ? "Nie można odczytać pliku ustawień "_cp
+                        : "Nie można zapisać pliku ustawień "_cp);
   }
-  return platform::write_file_atomically(path_, content);
+  // Not saved: the values still hold for the rest of this run.
+  content_ = ini::set(content_, section, entries);
+  return false;
+}
+
+void INICLASS::report(int error, std::string_view what) const {
+  std::string message(what);
+  message.append(path_);
+  if (error != 0) message.append(": ").append(std::strerror(error));
+  if (errors_ != nullptr) {
+    errors_->report(error, message);
+  } else {
+    thread_error_status().set_error(error, message);
+  }
 }
 
 // ---- FUZZYCLASS ----

@@ -10,6 +10,9 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "host/dane/ini_text.hpp"
 
 namespace funkcja::dane {
 
@@ -44,15 +47,23 @@ class ERRORCLASS {
   void SETPROCEDURENAME(std::string_view name);
   std::string procedure_name() const;  // the latest name registered from any thread
 
+  // Reports a failure: it becomes the calling thread's error and the manager's latest.
+  void report(std::int32_t code, std::string_view message);
+  std::string last_error() const;
+
  private:
   mutable std::mutex mutex_;
   bool initialised_ = false;
   std::string procedure_name_;
+  std::string last_error_;
 };
 
-// The settings manager: named values in sections of an INI file. Every UPDATE rewrites the
-// file through a temporary file, so a crash never leaves it half written. Safe to share
-// between threads.
+// The settings manager: named values in sections of an INI file, shared by every process that
+// names the same file. Each UPDATE takes the file's lock, reads it again, changes only the keys
+// it writes (every other line stays byte for byte) and replaces the file through a temporary
+// file, so a crash never leaves it half written and a value saved meanwhile by another process
+// is kept. A file that exists but cannot be read is never replaced: the failure goes to the
+// error manager and the value is kept in memory only. Safe to share between threads.
 class INICLASS {
  public:
   INICLASS() = default;
@@ -63,22 +74,24 @@ class INICLASS {
   void Init(std::string_view path, std::int32_t option1 = 0, std::int32_t option2 = 0);
   void Kill();
   std::string path() const;
+  // The error manager that hears of files that cannot be read or written; without one, the
+  // calling thread's error status.
+  void SETERRORS(ERRORCLASS* errors);
 
   // The value of key in section, or nothing. Section and key compare case-insensitively.
   std::optional<std::string> FETCH(std::string_view section, std::string_view key) const;
   // Stores the value and writes the file; false when the file could not be written.
   bool UPDATE(std::string_view section, std::string_view key, std::string_view value);
+  // Stores several values of one section in one write of the file.
+  bool UPDATE(std::string_view section, const std::vector<ini::Entry>& entries);
 
  private:
-  struct NoCase {
-    bool operator()(const std::string& a, const std::string& b) const;
-  };
-  using Section = std::map<std::string, std::string, NoCase>;
-  bool save_locked() const;
+  void report(int error, std::string_view what) const;
 
   mutable std::mutex mutex_;
   std::string path_;
-  std::map<std::string, Section, NoCase> sections_;
+  std::string content_;  // the file's text as last read or written
+  ERRORCLASS* errors_ = nullptr;
 };
 
 // The fuzzy matcher's switches; the library only initialises it and sets its two options.
