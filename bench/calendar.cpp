@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <new>
 
-#include "calendar/standard_date.hpp"
+#include "frame/standard_date.hpp"
 #include "funkcja/calendar.hpp"
 
 namespace {

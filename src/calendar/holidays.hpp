@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "calendar/standard_date.hpp"
+#include "frame/standard_date.hpp"
 
 namespace funkcja::calendar {
 

@@ -15,7 +15,7 @@
 #include <cstdint>
 
 #include "calendar/holidays.hpp"
-#include "calendar/standard_date.hpp"
+#include "frame/standard_date.hpp"
 #include "funkcja/calendar.hpp"
 
 namespace funkcja {

@@ -8,8 +8,8 @@
 #include <ctime>
 #include <mutex>
 
-#include "calendar/standard_date.hpp"
 #include "frame/cp_literal.hpp"
+#include "frame/standard_date.hpp"
 #include "funkcja/gateway.hpp"
 #include "funkcja/lookups.hpp"
 #include "funkcja/messages.hpp"

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "calendar/standard_date.hpp"
+#include "frame/standard_date.hpp"
 #include "frame/text_rules.hpp"
 #include "funkcja/filters.hpp"
 #include "text/decimal_text.hpp"

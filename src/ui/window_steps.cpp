@@ -12,8 +12,8 @@
 #include <charconv>
 #include <optional>
 
-#include "frame/lifecycle.hpp"
 #include "frame/text_rules.hpp"
+#include "host/lifecycle.hpp"
 #include "ui/key_navigator.hpp"
 #include "ui/window.hpp"
 

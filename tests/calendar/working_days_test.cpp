@@ -4,8 +4,8 @@
 #include <string>
 
 #include "calendar/holidays.hpp"
-#include "calendar/standard_date.hpp"
 #include "frame/cp_literal.hpp"
+#include "frame/standard_date.hpp"
 #include "funkcja/calendar.hpp"
 #include "funkcja/funkcja.h"
 

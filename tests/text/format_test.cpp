@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "calendar/standard_date.hpp"
+#include "frame/standard_date.hpp"
 #include "funkcja/filters.hpp"
 
 namespace {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "frame/lifecycle.hpp"
 #include "host/dane/globals.hpp"
+#include "host/lifecycle.hpp"
 #include "host/platform/keystrokes.hpp"
 #include "ui/headless_driver.hpp"
 #include "ui/key_navigator.hpp"

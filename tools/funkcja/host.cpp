@@ -9,7 +9,7 @@
 #include <deque>
 #include <filesystem>
 
-#include "frame/cp1250.hpp"
+#include "edges.hpp"
 
 namespace funkcja::cli {
 namespace {
@@ -49,18 +49,6 @@ const char* kind_name(fk_kind kind) {
   return "?";
 }
 
-std::string to_cp1250(const std::string& utf8, const std::string& what) {
-  auto converted = cp1250::utf8_to_cp1250(utf8);
-  if (converted.error == cp1250::ConversionError::kInvalidUtf8) {
-    throw UsageError(what + ": invalid UTF-8 at byte " + std::to_string(converted.error_offset));
-  }
-  if (converted.error == cp1250::ConversionError::kNotRepresentable) {
-    throw UsageError(what + ": character at byte " + std::to_string(converted.error_offset) +
-                     " is not in code page 1250");
-  }
-  return std::move(converted.text);
-}
-
 long long whole_number(const std::string& typed, long long low, long long high,
                        const std::string& what) {
   std::string_view s = typed;
@@ -91,7 +79,7 @@ double real_number(const std::string& typed, const std::string& what) {
 }
 
 Json text_json(fk_text t) {
-  return Json(cp1250::cp1250_to_utf8(std::string_view(t.ptr != nullptr ? t.ptr : "", t.len)));
+  return Json(to_utf8(t));
 }
 
 Json value_json(const fk_value& v) {
@@ -118,6 +106,7 @@ Host::Host() {
     const char* why = ::dlerror();
     throw UsageError("cannot load " + path + ": " + (why != nullptr ? why : "unknown error"));
   }
+  bind_edges(*this);
 }
 
 Host::~Host() {

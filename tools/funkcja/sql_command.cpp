@@ -4,7 +4,7 @@
 
 #include <iostream>
 
-#include "frame/cp1250.hpp"
+#include "edges.hpp"
 
 namespace funkcja::cli {
 namespace {
@@ -38,19 +38,6 @@ class Library {
   void* handle_ = nullptr;
 };
 
-std::string utf8(fk_text t) {
-  return cp1250::cp1250_to_utf8(std::string_view(t.ptr != nullptr ? t.ptr : "", t.len));
-}
-
-std::string cp1250_of(const std::string& text, const char* what) {
-  auto converted = cp1250::utf8_to_cp1250(text);
-  if (converted.error) {
-    throw UsageError(std::string(what) + ": not representable in code page 1250 at byte " +
-                     std::to_string(converted.error_offset));
-  }
-  return std::move(converted.text);
-}
-
 fk_text as_text(const std::string& s) {
   return fk_text{s.data(), s.size()};
 }
@@ -65,12 +52,13 @@ int db_command(const Host& host, const std::string& url, const std::vector<std::
     force = true;
   }
   const Library lib(host);
-  const std::string place = cp1250_of(url, "--db");
+  const std::string place = to_cp1250(url, "--db");
   if (lib.get<int (*)(fk_text, int32_t)>("fk_database_init")(as_text(place), force ? 1 : 0) == 0) {
-    std::cerr << "funkcja: " << utf8(lib.get<fk_text (*)()>("fk_database_error")()) << '\n';
+    std::cerr << "funkcja: " << to_utf8(lib.get<fk_text (*)()>("fk_database_error")()) << '\n';
     return 1;
   }
-  const std::string shown = url.empty() ? utf8(lib.get<fk_text (*)()>("fk_database_url")()) : url;
+  const std::string shown =
+      url.empty() ? to_utf8(lib.get<fk_text (*)()>("fk_database_url")()) : url;
   std::cout << "Utworzono bazę danych " << shown << '\n';
   return 0;
 }
@@ -78,9 +66,9 @@ int db_command(const Host& host, const std::string& url, const std::vector<std::
 int sql_command(const Host& host, const std::vector<std::string>& words) {
   if (words.size() != 1) throw UsageError("sql: give the statement as one argument");
   const Library lib(host);
-  const std::string statement = cp1250_of(words[0], "sql");
+  const std::string statement = to_cp1250(words[0], "sql");
   const int ok = lib.get<int (*)(fk_text)>("fk_sql_run")(as_text(statement));
-  const std::string output = utf8(lib.get<fk_text (*)()>("fk_sql_output")());
+  const std::string output = to_utf8(lib.get<fk_text (*)()>("fk_sql_output")());
   if (ok == 0) {
     std::cerr << "funkcja: " << output << '\n';
     return 1;

@@ -6,18 +6,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "frame/cp1250.hpp"
+#include "edges.hpp"
 
 namespace funkcja::cli {
 namespace {
-
-std::string action_text(const std::string& utf8, const std::string& where) {
-  auto converted = cp1250::utf8_to_cp1250(utf8);
-  if (converted.error) {
-    throw UsageError(where + ": the action is not code page 1250 text");
-  }
-  return std::move(converted.text);
-}
 
 template <class Fn>
 Fn library_function(const Host& host, const char* name) {
@@ -68,7 +60,7 @@ void start_window_script(const Host& host, const WindowScript& script) {
   const auto push = library_function<int (*)(fk_text)>(host, "fk_ui_script_push");
   for (size_t n = 0; n < script.actions.size(); ++n) {
     const std::string where = "action " + std::to_string(n + 1) + " '" + script.actions[n] + "'";
-    const std::string action = action_text(script.actions[n], where);
+    const std::string action = to_cp1250(script.actions[n], where + ": the action");
     if (push(fk_text{action.data(), action.size()}) == 0) {
       throw UsageError(where +
                        ": not an action (key, type, click, choose, select, mouse, timer, "

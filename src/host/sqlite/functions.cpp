@@ -10,8 +10,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "calendar/standard_date.hpp"
 #include "frame/cp_literal.hpp"
+#include "frame/standard_date.hpp"
 #include "host/sqlite/decimal.hpp"
 #include "host/sqlite/polish.hpp"
 

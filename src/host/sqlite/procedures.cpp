@@ -13,8 +13,8 @@
 #include <new>
 #include <set>
 
-#include "calendar/standard_date.hpp"
 #include "frame/cp_literal.hpp"
+#include "frame/standard_date.hpp"
 #include "frame/text_rules.hpp"
 #include "host/sqlite/decimal.hpp"
 #include "host/sqlite/polish.hpp"

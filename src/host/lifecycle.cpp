@@ -1,4 +1,4 @@
-#include "frame/lifecycle.hpp"
+#include "host/lifecycle.hpp"
 
 #include "host/dane/globals.hpp"
 #include "host/dane/tables.hpp"

@@ -1,4 +1,4 @@
-#include "frame/lifecycle.hpp"
+#include "host/lifecycle.hpp"
 
 #include <gtest/gtest.h>
 

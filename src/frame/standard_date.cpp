@@ -1,4 +1,4 @@
-#include "calendar/standard_date.hpp"
+#include "frame/standard_date.hpp"
 
 #include <chrono>
 

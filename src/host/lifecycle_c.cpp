@@ -1,7 +1,7 @@
 // C exports of the lifecycle entry points.
 #include "frame/export.hpp"
-#include "frame/lifecycle.hpp"
 #include "funkcja/lifecycle.hpp"
+#include "host/lifecycle.hpp"
 
 namespace funkcja {
 
