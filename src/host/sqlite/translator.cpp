@@ -29,20 +29,23 @@ struct Failure {
   std::string message;  // code page 1250
 };
 
+// The start of a long name or token only, so that a message stays readable.
+std::string excerpt(std::string_view text, std::size_t limit) {
+  if (text.size() <= limit) return std::string(text);
+  return std::string(text.substr(0, limit)) + "...";
+}
+
 [[noreturn]] void unsupported(std::string_view construct, std::string_view name = {}) {
-  throw Failure{std::string("Nieobsługiwana konstrukcja SQL: "_cp) + std::string(construct) +
-                std::string(name)};
+  throw Failure{std::string("Nieobsługiwana konstrukcja SQL: "_cp) + excerpt(construct, 120) +
+                excerpt(name, 60)};
 }
 
 [[noreturn]] void syntax(const Token& near) {
-  // A long token is quoted by its start only: the message stays readable.
-  constexpr std::size_t kQuoted = 60;
   std::string m("Błąd składni SQL w pobliżu "_cp);
   if (near.kind == Tok::kEnd) {
     m += "końca polecenia"_cp;
   } else {
-    std::string shown = near.text.substr(0, kQuoted);
-    if (near.text.size() > kQuoted) shown += "...";
+    const std::string shown = excerpt(near.text, 60);
     m += '\'';
     m += near.kind == Tok::kString ? "'" + shown + "'" : shown;
     m += '\'';
@@ -88,18 +91,19 @@ std::vector<Token> tokenize(std::string_view s) {
     if (s[i] == '\'') {
       std::string text;
       ++i;
-      while (true) {
-        if (i >= n) throw Failure{std::string("Niezamknięty tekst w poleceniu SQL."_cp)};
-        if (s[i] == '\'') {
-          if (i + 1 < n && s[i + 1] == '\'') {
-            text += '\'';
-            i += 2;
-            continue;
-          }
-          ++i;
-          break;
+      while (true) {  // piece by piece up to each apostrophe: texts may be long
+        const auto quote = s.find('\'', i);
+        if (quote == std::string_view::npos) {
+          throw Failure{std::string("Niezamknięty tekst w poleceniu SQL."_cp)};
         }
-        text += s[i++];
+        text.append(s.substr(i, quote - i));
+        i = quote + 1;
+        if (i < n && s[i] == '\'') {
+          text += '\'';
+          ++i;
+          continue;
+        }
+        break;
       }
       out.push_back({Tok::kString, std::move(text), start});
     } else if (ident_start(c)) {
@@ -223,23 +227,33 @@ std::string quote_ident(std::string_view name) {
 }
 
 // A text between apostrophes. The database reads a statement only up to a NUL, so a text
-// holding NUL bytes becomes its pieces joined with char(0): 'A' || char(0) || 'B'.
+// holding NUL bytes is written as the bytes of its UTF-8 form instead, which carry any byte:
+// CAST(X'410042' AS TEXT) is "A", NUL, "B".
 std::string string_literal(std::string_view text) {
   std::string out;
-  out.reserve(text.size() + 2);
-  const bool pieces = text.find('\0') != std::string_view::npos;
-  if (pieces) out += '(';
-  out += '\'';
-  for (const char c : text) {
-    if (c == '\0') {
-      out += "' || char(0) || '";
-      continue;
+  if (text.find('\0') != std::string_view::npos) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    const std::string utf8 = cp_to_utf8(text);
+    out.reserve(utf8.size() * 2 + 20);
+    out += "CAST(X'";
+    for (const char c : utf8) {
+      const auto b = static_cast<unsigned char>(c);
+      out += kHex[b >> 4];
+      out += kHex[b & 0x0F];
     }
-    if (c == '\'') out += '\'';
-    out += c;
+    out += "' AS TEXT)";
+    return out;
+  }
+  out.reserve(text.size() + 2);
+  out += '\'';
+  while (true) {
+    const auto quote = text.find('\'');
+    out.append(text.substr(0, quote));
+    if (quote == std::string_view::npos) break;
+    out += "''";
+    text.remove_prefix(quote + 1);
   }
   out += '\'';
-  if (pieces) out += ')';
   return out;
 }
 
@@ -1112,7 +1126,7 @@ class Parser {
     for (const Part& p : kParts) {
       if (iequals(name, p.name)) return p.part;
     }
-    unsupported("część daty "_cp, upper_ascii(name.substr(0, 30)));
+    unsupported("część daty "_cp, upper_ascii(name));
   }
 
   // Data type of convert/cast: the name and its first size, if any.

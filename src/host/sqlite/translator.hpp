@@ -15,7 +15,7 @@
 // sent half-translated. Translations are kept in a process-wide cache keyed by the statement.
 //
 // A text literal may hold any byte, NUL included: the embedded database reads its statement
-// only up to a NUL, so such a text is written as pieces joined with char(0).
+// only up to a NUL, so such a text is written as the hex bytes of its UTF-8 form.
 #pragma once
 
 #include <cstdint>
