@@ -204,6 +204,28 @@ bool table_hint(std::string_view word) {
   return false;
 }
 
+// The server's name or abbreviation of a date part, as tsql_datepart spells it; any other
+// word is refused, so nothing but these few names ever reaches the statement.
+std::string_view date_part(std::string_view name) {
+  struct Part {
+    std::string_view name;
+    std::string_view part;
+  };
+  static constexpr Part kParts[] = {
+      {"YEAR", "YY"},        {"YY", "YY"},        {"YYYY", "YY"},    {"QUARTER", "QQ"},
+      {"QQ", "QQ"},          {"Q", "QQ"},         {"MONTH", "MM"},   {"MM", "MM"},
+      {"M", "MM"},           {"DAYOFYEAR", "DY"}, {"DY", "DY"},      {"Y", "DY"},
+      {"DAY", "DD"},         {"DD", "DD"},        {"D", "DD"},       {"WEEK", "WK"},
+      {"WK", "WK"},          {"WW", "WK"},        {"WEEKDAY", "DW"}, {"DW", "DW"},
+      {"HOUR", "HH"},        {"HH", "HH"},        {"MINUTE", "MI"},  {"MI", "MI"},
+      {"N", "MI"},           {"SECOND", "SS"},    {"SS", "SS"},      {"S", "SS"},
+      {"MILLISECOND", "MS"}, {"MS", "MS"}};
+  for (const Part& p : kParts) {
+    if (iequals(name, p.name)) return p.part;
+  }
+  unsupported("część daty "_cp, upper_ascii(name));
+}
+
 // ---- Expressions ----
 
 enum class Ty { kUnknown, kText, kNumber, kNull };
@@ -1044,10 +1066,14 @@ class Parser {
     const bool call = is_sym("(", 1) && (iequals(t.text, "LEFT") || iequals(t.text, "RIGHT"));
     if (reserved(t.text) && !call) syntax(t);
     std::string name = take().text;
-    if (is_sym("(")) return function(name);
+    if (is_sym("(")) {
+      Level level(*this, "wywołania funkcji"_cp);
+      return function(name);
+    }
     std::string out = quote_ident(name);
     if (iequals(name, "dbo") && is_sym(".") && peek(1).kind == Tok::kIdent && is_sym("(", 2)) {
       take();
+      Level level(*this, "wywołania funkcji"_cp);
       return server_function(take().text);
     }
     while (accept(".")) {
@@ -1099,34 +1125,11 @@ class Parser {
   }
 
   Ex server_function(const std::string& name) {
-    Level level(*this, "wywołania funkcji"_cp);
     const std::vector<Ex> args = arguments();
     for (const unsigned char c : name) {
       if (!ident_char(c) || c >= 0x80) unsupported("funkcja serwera "_cp, name);
     }
     return {name + "(" + joined(args) + ")", Ty::kUnknown};
-  }
-
-  // The server's name or abbreviation of a date part, as tsql_datepart spells it; any other
-  // word is refused, so nothing but these few names ever reaches the statement.
-  static std::string_view date_part(std::string_view name) {
-    struct Part {
-      std::string_view name;
-      std::string_view part;
-    };
-    static constexpr Part kParts[] = {
-        {"YEAR", "YY"},        {"YY", "YY"},        {"YYYY", "YY"},    {"QUARTER", "QQ"},
-        {"QQ", "QQ"},          {"Q", "QQ"},         {"MONTH", "MM"},   {"MM", "MM"},
-        {"M", "MM"},           {"DAYOFYEAR", "DY"}, {"DY", "DY"},      {"Y", "DY"},
-        {"DAY", "DD"},         {"DD", "DD"},        {"D", "DD"},       {"WEEK", "WK"},
-        {"WK", "WK"},          {"WW", "WK"},        {"WEEKDAY", "DW"}, {"DW", "DW"},
-        {"HOUR", "HH"},        {"HH", "HH"},        {"MINUTE", "MI"},  {"MI", "MI"},
-        {"N", "MI"},           {"SECOND", "SS"},    {"SS", "SS"},      {"S", "SS"},
-        {"MILLISECOND", "MS"}, {"MS", "MS"}};
-    for (const Part& p : kParts) {
-      if (iequals(name, p.name)) return p.part;
-    }
-    unsupported("część daty "_cp, upper_ascii(name));
   }
 
   // Data type of convert/cast: the name and its first size, if any.
@@ -1178,7 +1181,6 @@ class Parser {
   }
 
   Ex function(const std::string& name) {
-    Level level(*this, "wywołania funkcji"_cp);
     const std::string f = upper_ascii(name);
     if (f == "CONVERT") {
       expect("(");
