@@ -4,6 +4,7 @@
 #include <charconv>
 #include <map>
 #include <mutex>
+#include <new>
 #include <shared_mutex>
 #include <unordered_map>
 
@@ -1386,6 +1387,10 @@ Translation translate(std::string_view statement) {
   } catch (const Failure& f) {
     Translation t;
     t.error = f.message;
+    return t;
+  } catch (const std::bad_alloc&) {
+    Translation t;
+    t.error = std::string("Za mało pamięci na przetłumaczenie polecenia SQL."_cp);
     return t;
   }
 }
