@@ -4,6 +4,7 @@
 #include <charconv>
 #include <map>
 #include <mutex>
+#include <new>
 #include <shared_mutex>
 #include <unordered_map>
 
@@ -29,9 +30,15 @@ struct Failure {
   std::string message;  // code page 1250
 };
 
+// The start of a long name or token only, so that a message stays readable.
+std::string excerpt(std::string_view text, std::size_t limit) {
+  if (text.size() <= limit) return std::string(text);
+  return std::string(text.substr(0, limit)) + "...";
+}
+
 [[noreturn]] void unsupported(std::string_view construct, std::string_view name = {}) {
-  throw Failure{std::string("Nieobsługiwana konstrukcja SQL: "_cp) + std::string(construct) +
-                std::string(name)};
+  throw Failure{std::string("Nieobsługiwana konstrukcja SQL: "_cp) + excerpt(construct, 120) +
+                excerpt(name, 60)};
 }
 
 [[noreturn]] void syntax(const Token& near) {
@@ -39,8 +46,9 @@ struct Failure {
   if (near.kind == Tok::kEnd) {
     m += "końca polecenia"_cp;
   } else {
+    const std::string shown = excerpt(near.text, 60);
     m += '\'';
-    m += near.kind == Tok::kString ? "'" + near.text + "'" : near.text;
+    m += near.kind == Tok::kString ? "'" + shown + "'" : shown;
     m += '\'';
   }
   throw Failure{m};
@@ -84,18 +92,19 @@ std::vector<Token> tokenize(std::string_view s) {
     if (s[i] == '\'') {
       std::string text;
       ++i;
-      while (true) {
-        if (i >= n) throw Failure{std::string("Niezamknięty tekst w poleceniu SQL."_cp)};
-        if (s[i] == '\'') {
-          if (i + 1 < n && s[i + 1] == '\'') {
-            text += '\'';
-            i += 2;
-            continue;
-          }
-          ++i;
-          break;
+      while (true) {  // piece by piece up to each apostrophe: texts may be long
+        const auto quote = s.find('\'', i);
+        if (quote == std::string_view::npos) {
+          throw Failure{std::string("Niezamknięty tekst w poleceniu SQL."_cp)};
         }
-        text += s[i++];
+        text.append(s.substr(i, quote - i));
+        i = quote + 1;
+        if (i < n && s[i] == '\'') {
+          text += '\'';
+          ++i;
+          continue;
+        }
+        break;
       }
       out.push_back({Tok::kString, std::move(text), start});
     } else if (ident_start(c)) {
@@ -196,6 +205,28 @@ bool table_hint(std::string_view word) {
   return false;
 }
 
+// The server's name or abbreviation of a date part, as tsql_datepart spells it; any other
+// word is refused, so nothing but these few names ever reaches the statement.
+std::string_view date_part(std::string_view name) {
+  struct Part {
+    std::string_view name;
+    std::string_view part;
+  };
+  static constexpr Part kParts[] = {
+      {"YEAR", "YY"},        {"YY", "YY"},        {"YYYY", "YY"},    {"QUARTER", "QQ"},
+      {"QQ", "QQ"},          {"Q", "QQ"},         {"MONTH", "MM"},   {"MM", "MM"},
+      {"M", "MM"},           {"DAYOFYEAR", "DY"}, {"DY", "DY"},      {"Y", "DY"},
+      {"DAY", "DD"},         {"DD", "DD"},        {"D", "DD"},       {"WEEK", "WK"},
+      {"WK", "WK"},          {"WW", "WK"},        {"WEEKDAY", "DW"}, {"DW", "DW"},
+      {"HOUR", "HH"},        {"HH", "HH"},        {"MINUTE", "MI"},  {"MI", "MI"},
+      {"N", "MI"},           {"SECOND", "SS"},    {"SS", "SS"},      {"S", "SS"},
+      {"MILLISECOND", "MS"}, {"MS", "MS"}};
+  for (const Part& p : kParts) {
+    if (iequals(name, p.name)) return p.part;
+  }
+  unsupported("część daty "_cp, upper_ascii(name));
+}
+
 // ---- Expressions ----
 
 enum class Ty { kUnknown, kText, kNumber, kNull };
@@ -207,6 +238,8 @@ struct Ex {
 };
 
 std::string quote_ident(std::string_view name) {
+  // The database would read the statement only up to the NUL.
+  if (name.find('\0') != std::string_view::npos) unsupported("znak NUL w nazwie"_cp);
   std::string out = "\"";
   for (const char c : name) {
     if (c == '"') out += '"';
@@ -216,11 +249,32 @@ std::string quote_ident(std::string_view name) {
   return out;
 }
 
+// A text between apostrophes. The database reads a statement only up to a NUL, so a text
+// holding NUL bytes is written as the bytes of its UTF-8 form instead, which carry any byte:
+// CAST(X'410042' AS TEXT) is "A", NUL, "B".
 std::string string_literal(std::string_view text) {
-  std::string out = "'";
-  for (const char c : text) {
-    if (c == '\'') out += '\'';
-    out += c;
+  std::string out;
+  if (text.find('\0') != std::string_view::npos) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    const std::string utf8 = cp_to_utf8(text);
+    out.reserve(utf8.size() * 2 + 20);
+    out += "CAST(X'";
+    for (const char c : utf8) {
+      const auto b = static_cast<unsigned char>(c);
+      out += kHex[b >> 4];
+      out += kHex[b & 0x0F];
+    }
+    out += "' AS TEXT)";
+    return out;
+  }
+  out.reserve(text.size() + 2);
+  out += '\'';
+  while (true) {
+    const auto quote = text.find('\'');
+    out.append(text.substr(0, quote));
+    if (quote == std::string_view::npos) break;
+    out += "''";
+    text.remove_prefix(quote + 1);
   }
   out += '\'';
   return out;
@@ -242,9 +296,18 @@ std::optional<std::string> table_function(std::string_view name) {
   return it->second;
 }
 
+// Binary operators * / % in one run: the translation nests them, and the database cannot
+// read the nesting of a longer run either.
+constexpr int kMaxOperatorRun = 100;
+
+std::string nesting_message(std::string_view construct) {
+  return std::string("zbyt głębokie zagnieżdżenie ("_cp) + std::string(construct) + ", ponad " +
+         std::to_string(kMaxNesting) + std::string(" poziomów)"_cp);
+}
+
 class Parser {
  public:
-  explicit Parser(std::string_view statement) : toks_(tokenize(statement)) {}
+  explicit Parser(std::string_view statement) : toks_(checked_tokens(statement)) {}
 
   Translation run() {
     Translation t;
@@ -277,6 +340,30 @@ class Parser {
   }
 
  private:
+  static std::vector<Token> checked_tokens(std::string_view statement) {
+    if (statement.size() > kMaxStatementLength) {
+      unsupported(std::string("polecenie dłuższe niż "_cp) + std::to_string(kMaxStatementLength) +
+                  std::string(" znaków"_cp));
+    }
+    return tokenize(statement);
+  }
+
+  // One level of the recursive descent. Every construct that nests (parentheses, subqueries,
+  // CASE, NOT, signs, function calls, IN lists) takes one, so the recursion stays shallow
+  // whatever the input.
+  class Level {
+   public:
+    Level(Parser& p, std::string_view construct) : p_(p) {
+      if (++p_.depth_ > kMaxNesting) unsupported(nesting_message(construct));
+    }
+    ~Level() { --p_.depth_; }
+    Level(const Level&) = delete;
+    Level& operator=(const Level&) = delete;
+
+   private:
+    Parser& p_;
+  };
+
   // -- token access --
   const Token& peek(std::size_t ahead = 0) const {
     const std::size_t i = std::min(pos_ + ahead, toks_.size() - 1);
@@ -316,6 +403,7 @@ class Parser {
   // -- select --
 
   std::string select() {
+    Level level(*this, "podzapytania");
     expect("SELECT");
     std::string out = "SELECT ";
     if (accept("DISTINCT")) {
@@ -448,23 +536,36 @@ class Parser {
     return ident();
   }
 
-  std::string alias_if_any() {
-    if (accept("AS")) return " AS " + quote_ident(ident());
+  // The alias of a table, as written; empty when there is none.
+  std::string alias_name() {
+    if (accept("AS")) return ident();
     if (peek().kind == Tok::kIdent && !reserved(peek().text) && !table_hint(peek().text)) {
-      return " AS " + quote_ident(take().text);
+      return take().text;
     }
     return {};
   }
 
-  std::string table_ref() {
+  std::string alias_if_any() {
+    const std::string alias = alias_name();
+    return alias.empty() ? alias : " AS " + quote_ident(alias);
+  }
+
+  // One table of a FROM clause: its translation and, for a stored table, its name and alias.
+  struct TableRef {
+    std::string sql;
+    std::string table;  // empty for a subquery or a table function
+    std::string alias;  // empty when none was written
+  };
+
+  TableRef table_ref() {
     if (is_sym("(")) {
       take();
       if (!is("SELECT")) unsupported("nawias w klauzuli FROM"_cp);
       std::string out = "(" + select() + ")";
       expect(")");
-      const std::string alias = alias_if_any();
+      const std::string alias = alias_name();
       if (alias.empty()) syntax(peek());
-      return out + alias;
+      return {out + " AS " + quote_ident(alias), {}, alias};
     }
     const std::string name = table_name();
     std::string out;
@@ -480,15 +581,16 @@ class Parser {
       }
       expect(")");
       out = "(" + fill_template(*tmpl, args) + ")";
-      std::string alias = alias_if_any();
-      if (alias.empty()) alias = " AS " + quote_ident(name);
-      return out + alias;
+      std::string alias = alias_name();
+      if (alias.empty()) alias = name;
+      return {out + " AS " + quote_ident(alias), {}, alias};
     }
-    out = quote_ident(name);
+    TableRef ref{quote_ident(name), name, {}};
     skip_hints();
-    out += alias_if_any();
+    ref.alias = alias_name();
+    if (!ref.alias.empty()) ref.sql += " AS " + quote_ident(ref.alias);
     skip_hints();
-    return out;
+    return ref;
   }
 
   static std::string fill_template(const std::string& tmpl, const std::vector<std::string>& args) {
@@ -511,11 +613,17 @@ class Parser {
     return out;
   }
 
-  std::string from_list() {
-    std::string out = table_ref();
+  // The tables of a FROM clause, joined; each table is also listed in *refs when given.
+  std::string from_list(std::vector<TableRef>* refs = nullptr) {
+    const auto next_ref = [&] {
+      TableRef ref = table_ref();
+      if (refs != nullptr) refs->push_back(ref);
+      return std::move(ref.sql);
+    };
+    std::string out = next_ref();
     while (true) {
       if (accept(",")) {
-        out += ", " + table_ref();
+        out += ", " + next_ref();
         continue;
       }
       std::string join;
@@ -534,7 +642,7 @@ class Parser {
       } else if (is("CROSS") && is("JOIN", 1)) {
         take();
         take();
-        out += " CROSS JOIN " + table_ref();
+        out += " CROSS JOIN " + next_ref();
         continue;
       } else if (is("RIGHT") || is("FULL")) {
         unsupported(upper_ascii(peek().text) + " JOIN");
@@ -543,7 +651,7 @@ class Parser {
       } else {
         break;
       }
-      out += join + table_ref();
+      out += join + next_ref();
       expect("ON");
       out += " ON " + condition();
     }
@@ -596,25 +704,104 @@ class Parser {
     return out;
   }
 
+  // UPDATE target SET ... [FROM ...] [WHERE ...]. When the target is one of the FROM's tables
+  // (by its alias, or by its name when it stands there once), the server changes the rows of
+  // that table that the join yields, each with values from its joined row as it stood before
+  // the statement. The embedded database joins its target to FROM as a further table, so the
+  // join is computed in a subquery that also carries the target's row id, and the target is
+  // matched to it by that id:
+  //   update KONTRAHENT set nazwa='B' from KONTRAHENT k where k.id_kontrahenta=1
+  //     -> UPDATE "KONTRAHENT" AS "cel$" SET "nazwa" = "zrodlo$"."wartosc$1"
+  //        FROM (SELECT "k".rowid AS "wiersz$", 'B' AS "wartosc$1" FROM "KONTRAHENT" AS "k"
+  //              WHERE ...) AS "zrodlo$" WHERE "zrodlo$"."wiersz$" = "cel$".rowid
+  // A target not among the FROM's tables is joined to them as on the server.
   std::string update() {
     expect("UPDATE");
     if (is("TOP")) unsupported("UPDATE TOP");
-    std::string out = "UPDATE " + quote_ident(table_name());
+    const std::string target = table_name();
     skip_hints();
     expect("SET");
-    out += " SET ";
-    bool first = true;
+    struct Assignment {
+      std::string qualifier;  // alias.column: the alias
+      std::string column;
+      std::string value;
+    };
+    std::vector<Assignment> set;
     do {
-      if (!first) out += ", ";
-      first = false;
-      std::string column = ident();
-      if (accept(".")) column = ident();  // alias.column: the column
+      Assignment a;
+      a.column = ident();
+      if (accept(".")) {
+        a.qualifier = std::move(a.column);
+        a.column = ident();
+      }
       expect("=");
-      out += quote_ident(column) + " = " + expression().sql;
+      a.value = expression().sql;
+      set.push_back(std::move(a));
     } while (accept(","));
-    if (accept("FROM")) out += " FROM " + from_list();
-    if (accept("WHERE")) out += " WHERE " + condition();
+    std::vector<TableRef> refs;
+    std::string from;
+    if (accept("FROM")) from = from_list(&refs);
+    std::string where;
+    if (accept("WHERE")) where = condition();
+
+    const TableRef* in_from = target_in_from(target, refs);
+    for (const Assignment& a : set) {
+      const bool names_target = a.qualifier.empty() || iequals(a.qualifier, target) ||
+                                (in_from != nullptr && (iequals(a.qualifier, in_from->alias) ||
+                                                        iequals(a.qualifier, in_from->table)));
+      if (!names_target) unsupported("UPDATE kolumny innej tabeli niż zmieniana: "_cp, a.qualifier);
+    }
+    if (in_from == nullptr) {
+      std::string out = "UPDATE " + quote_ident(target) + " SET ";
+      for (std::size_t i = 0; i < set.size(); ++i) {
+        if (i > 0) out += ", ";
+        out += quote_ident(set[i].column) + " = " + set[i].value;
+      }
+      if (!from.empty()) out += " FROM " + from;
+      if (!where.empty()) out += " WHERE " + where;
+      return out;
+    }
+    const std::string source = quote_ident("zrodlo$");
+    std::string out =
+        "UPDATE " + quote_ident(in_from->table) + " AS " + quote_ident("cel$") + " SET ";
+    std::string values;
+    for (std::size_t i = 0; i < set.size(); ++i) {
+      const std::string value = quote_ident("wartosc$" + std::to_string(i + 1));
+      if (i > 0) out += ", ";
+      out += quote_ident(set[i].column) + " = " + source + "." + value;
+      values += ", " + set[i].value + " AS " + value;
+    }
+    const std::string& name = in_from->alias.empty() ? in_from->table : in_from->alias;
+    out += " FROM (SELECT " + quote_ident(name) + ".rowid AS " + quote_ident("wiersz$") + values +
+           " FROM " + from;
+    if (!where.empty()) out += " WHERE " + where;
+    out += ") AS " + source + " WHERE " + source + "." + quote_ident("wiersz$") + " = " +
+           quote_ident("cel$") + ".rowid";
     return out;
+  }
+
+  // The FROM's table that an UPDATE's target names, or null when none does. A name that fits
+  // more than one table, or a subquery, cannot be translated exactly and is refused.
+  static const TableRef* target_in_from(std::string_view target,
+                                        const std::vector<TableRef>& refs) {
+    const TableRef* found = nullptr;
+    for (const TableRef& r : refs) {
+      if (r.alias.empty() || !iequals(r.alias, target)) continue;
+      if (found != nullptr) unsupported("UPDATE z niejednoznacznym aliasem "_cp, target);
+      found = &r;
+    }
+    if (found == nullptr) {
+      for (const TableRef& r : refs) {
+        if (!iequals(r.table, target)) continue;
+        if (found != nullptr)
+          unsupported("UPDATE tabeli występującej kilka razy w FROM: "_cp, target);
+        found = &r;
+      }
+    }
+    if (found != nullptr && found->table.empty()) {
+      unsupported("UPDATE podzapytania lub funkcji tabelarycznej: "_cp, target);
+    }
+    return found;
   }
 
   std::string remove() {
@@ -682,26 +869,29 @@ class Parser {
 
   Ex expression() { return or_expr(); }
 
+  // A run of OR (or of AND) is written flat, (a OR b OR c): the same value, built in linear
+  // time, and read by the database without a nesting level per operator.
   Ex or_expr() {
-    Ex left = and_expr();
-    while (accept("OR")) {
-      const Ex right = and_expr();
-      left = {"(" + left.sql + " OR " + right.sql + ")", Ty::kNumber};
-    }
-    return left;
+    Ex first = and_expr();
+    if (!is("OR")) return first;
+    std::string out = "(" + first.sql;
+    while (accept("OR")) out += " OR " + and_expr().sql;
+    return {out + ")", Ty::kNumber};
   }
 
   Ex and_expr() {
-    Ex left = not_expr();
-    while (accept("AND")) {
-      const Ex right = not_expr();
-      left = {"(" + left.sql + " AND " + right.sql + ")", Ty::kNumber};
-    }
-    return left;
+    Ex first = not_expr();
+    if (!is("AND")) return first;
+    std::string out = "(" + first.sql;
+    while (accept("AND")) out += " AND " + not_expr().sql;
+    return {out + ")", Ty::kNumber};
   }
 
   Ex not_expr() {
-    if (accept("NOT")) return {"(NOT " + not_expr().sql + ")", Ty::kNumber};
+    if (accept("NOT")) {
+      Level level(*this, "NOT");
+      return {"(NOT " + not_expr().sql + ")", Ty::kNumber};
+    }
     return predicate();
   }
 
@@ -725,6 +915,7 @@ class Parser {
       return {out + ")", Ty::kNumber};
     }
     if (accept("IN")) {
+      Level level(*this, "listy IN");
       expect("(");
       std::string out = "(" + collated(left) + " " + no + "IN (";
       if (is("SELECT")) {
@@ -765,24 +956,40 @@ class Parser {
     return left;
   }
 
+  // Each operator wraps what stands to its left: ((a - b) || c) or tsql_add(a, b). The
+  // openings are gathered and written once at the end, so a long run takes linear time.
   Ex additive() {
     Ex left = multiplicative();
+    if (!is_sym("+") && !is_sym("-")) return left;
+    std::vector<std::string_view> openings;
+    std::string rest;  // everything after the first operand
     while (is_sym("+") || is_sym("-")) {
       const bool plus = take().text == "+";
       const Ex right = multiplicative();
+      Ty ty = Ty::kNumber;
       if (!plus) {
-        left = {"(" + left.sql + " - " + right.sql + ")", Ty::kNumber};
+        openings.push_back("(");
+        rest += " - " + right.sql + ")";
       } else if (left.ty == Ty::kText && right.ty == Ty::kText) {
-        left = {"(" + left.sql + " || " + right.sql + ")", Ty::kText};
+        openings.push_back("(");
+        rest += " || " + right.sql + ")";
+        ty = Ty::kText;
       } else if (left.ty == Ty::kNumber && right.ty == Ty::kNumber) {
-        left = {"(" + left.sql + " + " + right.sql + ")", Ty::kNumber};
+        openings.push_back("(");
+        rest += " + " + right.sql + ")";
       } else {
         // Decided by the values: texts are joined, numbers added.
-        const Ty ty = (left.ty == Ty::kText || right.ty == Ty::kText) ? Ty::kText : Ty::kUnknown;
-        left = {"tsql_add(" + left.sql + ", " + right.sql + ")", ty};
+        openings.push_back("tsql_add(");
+        rest += ", " + right.sql + ")";
+        ty = (left.ty == Ty::kText || right.ty == Ty::kText) ? Ty::kText : Ty::kUnknown;
       }
+      left.ty = ty;
     }
-    return left;
+    std::string out;
+    for (auto it = openings.rbegin(); it != openings.rend(); ++it) out += *it;
+    out += left.sql;
+    out += rest;
+    return {std::move(out), left.ty};
   }
 
   // "/" and "%" go through functions that fail on a zero divisor, as the server does; "*"
@@ -803,12 +1010,28 @@ class Parser {
   }
 
   Ex unary() {
-    if (accept("-")) {
+    count_operand();
+    if (is_sym("-") || is_sym("+")) {
+      Level level(*this, "znaki + i -");
+      if (take().text == "+") return unary();
       Ex e = unary();
       return {"(-" + e.sql + ")", Ty::kNumber};
     }
-    if (accept("+")) return unary();
     return primary();
+  }
+
+  // An operand right after * / % lengthens the run of those operators on this level; any
+  // other operand starts a new run.
+  void count_operand() {
+    const bool in_run =
+        pos_ > 0 && toks_[pos_ - 1].kind == Tok::kSymbol &&
+        (toks_[pos_ - 1].text == "*" || toks_[pos_ - 1].text == "/" || toks_[pos_ - 1].text == "%");
+    int& run = operator_runs_[depth_];
+    run = in_run ? run + 1 : 0;
+    if (run > kMaxOperatorRun) {
+      unsupported(std::string("ponad "_cp) + std::to_string(kMaxOperatorRun) +
+                  std::string(" operatorów * / % z rzędu"_cp));
+    }
   }
 
   Ex primary() {
@@ -823,6 +1046,7 @@ class Parser {
         return {string_literal(take().text), Ty::kText};
       case Tok::kSymbol:
         if (t.text == "(") {
+          Level level(*this, "nawiasy");
           take();
           if (is("SELECT")) {
             const std::string sub = select();
@@ -850,10 +1074,14 @@ class Parser {
     const bool call = is_sym("(", 1) && (iequals(t.text, "LEFT") || iequals(t.text, "RIGHT"));
     if (reserved(t.text) && !call) syntax(t);
     std::string name = take().text;
-    if (is_sym("(")) return function(name);
+    if (is_sym("(")) {
+      Level level(*this, "wywołania funkcji"_cp);
+      return function(name);
+    }
     std::string out = quote_ident(name);
     if (iequals(name, "dbo") && is_sym(".") && peek(1).kind == Tok::kIdent && is_sym("(", 2)) {
       take();
+      Level level(*this, "wywołania funkcji"_cp);
       return server_function(take().text);
     }
     while (accept(".")) {
@@ -864,6 +1092,7 @@ class Parser {
   }
 
   Ex case_expr() {
+    Level level(*this, "CASE");
     expect("CASE");
     std::string out = "CASE";
     if (!is("WHEN")) out += " " + expression().sql;
@@ -1054,11 +1283,18 @@ class Parser {
     if (f == "DATEPART" || f == "DATENAME") {
       if (f == "DATENAME") unsupported("DATENAME");
       expect("(");
-      const std::string part = upper_ascii(ident());
+      const std::string_view part = date_part(ident());
       expect(",");
       const Ex value = expression();
       expect(")");
-      return {"tsql_datepart('" + part + "', " + value.sql + ")", Ty::kNumber};
+      if (part == "WK") {
+        // Weeks start on Monday (the weekday numbering of tsql_datepart) and week 1 holds
+        // 1 January: the week of a day is (day of year - weekday + 6) / 7 + 1.
+        return {"((tsql_datepart('DY', " + value.sql + ") - tsql_datepart('DW', " + value.sql +
+                    ") + 6) / 7 + 1)",
+                Ty::kNumber};
+      }
+      return {"tsql_datepart('" + std::string(part) + "', " + value.sql + ")", Ty::kNumber};
     }
     if (f == "COUNT") {
       expect("(");
@@ -1145,6 +1381,9 @@ class Parser {
 
   std::vector<Token> toks_;
   std::size_t pos_ = 0;
+  int depth_ = 0;
+  // Per level: operands read so far in the current run of * / %.
+  int operator_runs_[kMaxNesting + 2] = {};
 };
 
 struct TextHash {
@@ -1152,10 +1391,13 @@ struct TextHash {
   std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
 };
 
+// Translations by statement, bounded by count and by the bytes they hold. A full cache is
+// emptied and fills again with what is in use.
 struct Cache {
   std::shared_mutex mutex;
   std::unordered_map<std::string, std::shared_ptr<const Translation>, TextHash, std::equal_to<>>
       entries;
+  std::size_t bytes = 0;  // of every entry, as entry_bytes() counts it
 };
 
 Cache& cache() {
@@ -1163,7 +1405,16 @@ Cache& cache() {
   return *c;
 }
 
-constexpr std::size_t kCacheLimit = 4096;
+// What an entry holds: the statement, its translation and the bookkeeping around them.
+std::size_t entry_bytes(std::string_view statement, const Translation& t) {
+  constexpr std::size_t kOverhead = 128;  // node, control block, string headers
+  std::size_t n = kOverhead + statement.size() + t.sql.size() + t.error.size();
+  if (t.call) {
+    n += t.call->name.size();
+    for (const CallArg& a : t.call->args) n += sizeof(CallArg) + a.text.size();
+  }
+  return n;
+}
 
 }  // namespace
 
@@ -1212,6 +1463,10 @@ Translation translate(std::string_view statement) {
     Translation t;
     t.error = f.message;
     return t;
+  } catch (const std::bad_alloc&) {
+    Translation t;
+    t.error = std::string("Za mało pamięci na przetłumaczenie polecenia SQL."_cp);
+    return t;
   }
 }
 
@@ -1223,20 +1478,33 @@ std::shared_ptr<const Translation> translate_cached(std::string_view statement) 
     if (it != c.entries.end()) return it->second;
   }
   auto made = std::make_shared<const Translation>(translate(statement));
+  const std::size_t bytes = entry_bytes(statement, *made);
+  if (bytes > kTranslationCacheEntryBytes) return made;  // used once or seldom: not kept
   std::unique_lock lock(c.mutex);
-  if (c.entries.size() >= kCacheLimit) c.entries.clear();
+  if (c.entries.find(statement) != c.entries.end()) return made;  // another thread's is kept
+  if (c.entries.size() >= kTranslationCacheEntries || c.bytes + bytes > kTranslationCacheBytes) {
+    c.entries.clear();
+    c.bytes = 0;
+  }
   c.entries.emplace(std::string(statement), made);
+  c.bytes += bytes;
   return made;
 }
 
 void clear_translation_cache() {
   std::unique_lock lock(cache().mutex);
   cache().entries.clear();
+  cache().bytes = 0;
 }
 
 std::size_t translation_cache_size() {
   std::shared_lock lock(cache().mutex);
   return cache().entries.size();
+}
+
+std::size_t translation_cache_bytes() {
+  std::shared_lock lock(cache().mutex);
+  return cache().bytes;
 }
 
 void register_table_function(const std::string& name, std::string sql_template) {

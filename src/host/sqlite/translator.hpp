@@ -13,6 +13,9 @@
 //
 // A construct outside this subset is refused with a message that names it; nothing is ever
 // sent half-translated. Translations are kept in a process-wide cache keyed by the statement.
+//
+// A text literal may hold any byte, NUL included: the embedded database reads its statement
+// only up to a NUL, so such a text is written as the hex bytes of its UTF-8 form.
 #pragma once
 
 #include <cstdint>
@@ -51,6 +54,18 @@ struct Translation {
   bool ok() const { return error.empty(); }
 };
 
+// Bounds of what is translated. Deeper nesting or a longer statement is refused with a
+// message; real statements stay far below both, and the nesting bound keeps the parser's
+// recursion well inside any thread's stack (sanitizer builds included).
+inline constexpr std::size_t kMaxStatementLength = 16u << 20;  // characters
+inline constexpr int kMaxNesting = 100;  // parentheses, subqueries, CASE, NOT, calls ... together
+
+// Bounds of the translation cache: entries, bytes held in all, and the largest statement kept
+// (a larger one is translated each time it comes).
+inline constexpr std::size_t kTranslationCacheEntries = 4096;
+inline constexpr std::size_t kTranslationCacheBytes = 32u << 20;
+inline constexpr std::size_t kTranslationCacheEntryBytes = 1u << 20;
+
 // Translates one statement (code page 1250 text).
 Translation translate(std::string_view statement);
 
@@ -58,6 +73,7 @@ Translation translate(std::string_view statement);
 std::shared_ptr<const Translation> translate_cached(std::string_view statement);
 void clear_translation_cache();
 std::size_t translation_cache_size();
+std::size_t translation_cache_bytes();
 
 // SQL templates of the server's table functions (a select in the embedded database's dialect
 // with ?1, ?2 ... for the arguments), used in FROM as dbo.NAME(args). Registered by the
