@@ -9,15 +9,30 @@
 #include <string>
 #include <string_view>
 
-#include "funkcja/export.h"
+#include "funkcja/c_bridge.hpp"
 #include "funkcja/types.hpp"
 
 namespace funkcja {
 
-FK_API std::string WINTOLATIN_TG(std::string_view text);    // 1250 -> 852
-FK_API std::string LATINTOWIN_TG(std::string_view text);    // 852 -> 1250
-FK_API std::string WINTOMAZOVIA_TG(std::string_view text);  // 1250 -> Mazovia
-FK_API std::string MAZOVIATOWIN_TG(std::string_view text);  // Mazovia -> 1250
-FK_API std::string WINTOWIN_TG(std::string_view text);      // unchanged
+// 1250 -> 852
+inline std::string WINTOLATIN_TG(std::string_view text) {
+  return c_api::string(::WINTOLATIN_TG(c_api::text(text)));
+}
+// 852 -> 1250
+inline std::string LATINTOWIN_TG(std::string_view text) {
+  return c_api::string(::LATINTOWIN_TG(c_api::text(text)));
+}
+// 1250 -> Mazovia
+inline std::string WINTOMAZOVIA_TG(std::string_view text) {
+  return c_api::string(::WINTOMAZOVIA_TG(c_api::text(text)));
+}
+// Mazovia -> 1250
+inline std::string MAZOVIATOWIN_TG(std::string_view text) {
+  return c_api::string(::MAZOVIATOWIN_TG(c_api::text(text)));
+}
+// 1250 -> 1250, unchanged
+inline std::string WINTOWIN_TG(std::string_view text) {
+  return c_api::string(::WINTOWIN_TG(c_api::text(text)));
+}
 
 }  // namespace funkcja

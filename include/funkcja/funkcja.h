@@ -22,6 +22,9 @@
  * Besides the procedures, the library exports a table that describes each one (name,
  * parameter kinds and names, result kind) and a uniform entry point per procedure, so that a
  * host can call any procedure generically (see funkcja_procedures).
+ *
+ * Hosts that drive the library without a screen (tests, batch runs) answer its message boxes
+ * and windows through funkcja/testing.h.
  */
 #ifndef FUNKCJA_FUNKCJA_H
 #define FUNKCJA_FUNKCJA_H
@@ -31,6 +34,7 @@
 #include <string.h>
 
 #include "funkcja/export.h"
+#include "funkcja/version.h"
 
 #ifdef __cplusplus
 extern "C" {
@@ -119,6 +123,8 @@ FK_API const fk_procedure* funkcja_find_procedure(const char* name);
 FK_API int fk_global_set(fk_text name, fk_text value);
 /* The global's value as text (numbers in decimal); empty text for an unknown name. */
 FK_API fk_text fk_global_get(fk_text name);
+/* 1 when the name (in any of the forms above) names a global, else 0. */
+FK_API int fk_global_exists(fk_text name);
 /* The names of all globals, one per line, in the name rule's form. */
 FK_API fk_text fk_global_names(void);
 
@@ -134,14 +140,6 @@ FK_API fk_iniclass* fk_iniclass_new(fk_text path);
 /* Binds a settings manager to another INI file, as its Init does. */
 FK_API void fk_iniclass_init(fk_iniclass* settings, fk_text path);
 FK_API void fk_iniclass_free(fk_iniclass* settings);
-
-/* ---- The system message box ----------------------------------------------------------- */
-
-/* Queues the number of the button that the next system message box answers with
- * (1 = first). With an empty queue a box answers with its default button. */
-FK_API void fk_msgbox_push_answer(int32_t button);
-/* Whether message boxes are printed to stderr as they are shown (the command-line host). */
-FK_API void fk_msgbox_set_echo(int on);
 
 #ifdef __cplusplus
 }

@@ -1,5 +1,6 @@
 // The C++ interface of funkcja: every procedure under its own name in namespace funkcja,
-// std::string_view in, std::string out. Link with libfunkcja.
+// std::string_view in, std::string out. Inline code over the C interface (C++17 or later);
+// link with libfunkcja.
 #pragma once
 
 #include "funkcja/calendar.hpp"

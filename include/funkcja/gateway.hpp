@@ -6,18 +6,37 @@
 #include <string>
 #include <string_view>
 
-#include "funkcja/export.h"
+#include "funkcja/c_bridge.hpp"
 
 namespace funkcja {
 
-FK_API void EXECSQL(std::string_view statement);   // on ZAPYTANIESQL
-FK_API void EXECSQL1(std::string_view statement);  // on ZAPYTANIESQL1
-FK_API void EXECVAX(std::string_view statement);   // on VAX_FK
-FK_API void EXECVAY(std::string_view statement);   // on VAY_FK
-FK_API void EXECVAZ(std::string_view statement);   // on VAZ_FK
+// on ZAPYTANIESQL
+inline void EXECSQL(std::string_view statement) {
+  ::EXECSQL(c_api::text(statement));
+}
+// on ZAPYTANIESQL1
+inline void EXECSQL1(std::string_view statement) {
+  ::EXECSQL1(c_api::text(statement));
+}
+// on VAX_FK
+inline void EXECVAX(std::string_view statement) {
+  ::EXECVAX(c_api::text(statement));
+}
+// on VAY_FK
+inline void EXECVAY(std::string_view statement) {
+  ::EXECVAY(c_api::text(statement));
+}
+// on VAZ_FK
+inline void EXECVAZ(std::string_view statement) {
+  ::EXECVAZ(c_api::text(statement));
+}
 // The first column of the first row (up to 500 / 8000 characters); empty text when the
 // statement fails or yields no row. The table is closed afterwards.
-FK_API std::string FUNCVAY(std::string_view statement);
-FK_API std::string FUNCVAZ(std::string_view statement);
+inline std::string FUNCVAY(std::string_view statement) {
+  return c_api::string(::FUNCVAY(c_api::text(statement)));
+}
+inline std::string FUNCVAZ(std::string_view statement) {
+  return c_api::string(::FUNCVAZ(c_api::text(statement)));
+}
 
 }  // namespace funkcja

@@ -1,7 +1,7 @@
 // C++ interface: the library's once-only entry points.
 #pragma once
 
-#include "funkcja/export.h"
+#include "funkcja/c_bridge.hpp"
 
 namespace funkcja {
 namespace dane {
@@ -11,8 +11,13 @@ class INICLASS;
 
 // Hands the library the host's error and settings managers (either may be null: the library
 // keeps its own) and starts the data library. Only the first call acts.
-FK_API void FUNKCJA_INIT(dane::ERRORCLASS* errors, dane::INICLASS* settings);
+inline void FUNKCJA_INIT(dane::ERRORCLASS* errors, dane::INICLASS* settings) {
+  ::FUNKCJA_INIT(reinterpret_cast<fk_errorclass*>(errors),
+                 reinterpret_cast<fk_iniclass*>(settings));
+}
 // Stops the data library. Only the first call acts.
-FK_API void FUNKCJA_KILL();
+inline void FUNKCJA_KILL() {
+  ::FUNKCJA_KILL();
+}
 
 }  // namespace funkcja

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "funkcja/export.h"
+#include "funkcja/c_bridge.hpp"
 #include "funkcja/types.hpp"
 
 namespace funkcja {
@@ -14,6 +14,8 @@ namespace funkcja {
 // it does not. An empty or all-blank mask fits every value. The match never backtracks: each
 // "*" takes the first occurrence of the literal after it. Characters after a final literal
 // are accepted ("abc" fits "abcd").
-FK_API std::uint8_t SPR_MASKA(std::string_view value, std::string_view mask);
+inline std::uint8_t SPR_MASKA(std::string_view value, std::string_view mask) {
+  return ::SPR_MASKA(c_api::text(value), c_api::text(mask));
+}
 
 }  // namespace funkcja

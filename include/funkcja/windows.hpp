@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "funkcja/export.h"
+#include "funkcja/c_bridge.hpp"
 
 namespace funkcja {
 namespace dane {
@@ -22,34 +22,58 @@ using Queue = std::vector<QueueRow>;
 // Selects the whole content of the numeric field that caused the event (characters 1 to the
 // width of its picture, e.g. 19 for "@N-19_`2"), so typing replaces the value. The mouse form
 // acts only when the event came from a left click.
-FK_API void SELECT_MOUSELEFT(std::string_view picture);
-FK_API void SELECT_KEYBOARD(std::string_view picture);
+inline void SELECT_MOUSELEFT(std::string_view picture) {
+  ::SELECT_MOUSELEFT(c_api::text(picture));
+}
+inline void SELECT_KEYBOARD(std::string_view picture) {
+  ::SELECT_KEYBOARD(c_api::text(picture));
+}
 
 // The registry of open single-instance windows: 0 when registered now, 1 when already open.
-FK_API std::uint8_t THREAD_INS(std::string_view window_name);
-FK_API void THREAD_DEL(std::string_view window_name);
+inline std::uint8_t THREAD_INS(std::string_view window_name) {
+  return ::THREAD_INS(c_api::text(window_name));
+}
+inline void THREAD_DEL(std::string_view window_name) {
+  ::THREAD_DEL(c_api::text(window_name));
+}
 
 // Sizes the active window to fill the application frame: 0 maximising off, 1 resized, 2 it
 // already had that size and place.
-FK_API std::uint8_t MAKSYMALIZUJ();
+inline std::uint8_t MAKSYMALIZUJ() {
+  return ::MAKSYMALIZUJ();
+}
 // Clears the active window's maximised state and tells the host's thread $DANE_WATKI.
-FK_API void MAKSYMALIZACJAOFF();
+inline void MAKSYMALIZACJAOFF() {
+  ::MAKSYMALIZACJAOFF();
+}
 
 // Text styles of a control of the active window.
-FK_API void STRSTYLTOOLBAR(std::int32_t control, std::uint8_t size = 0, std::uint8_t second = 0,
-                           std::uint8_t keep_position = 0);
-FK_API void STRSTYLOPIS(std::int32_t control, std::uint8_t size = 0, std::uint8_t second = 0);
-FK_API void STRSTYLNAGLOWEK(std::int32_t control, std::uint8_t size = 0, std::uint8_t second = 0);
+inline void STRSTYLTOOLBAR(std::int32_t control, std::uint8_t size = 0, std::uint8_t second = 0,
+                           std::uint8_t keep_position = 0) {
+  ::STRSTYLTOOLBAR(control, size, second, keep_position);
+}
+inline void STRSTYLOPIS(std::int32_t control, std::uint8_t size = 0, std::uint8_t second = 0) {
+  ::STRSTYLOPIS(control, size, second);
+}
+inline void STRSTYLNAGLOWEK(std::int32_t control, std::uint8_t size = 0, std::uint8_t second = 0) {
+  ::STRSTYLNAGLOWEK(control, size, second);
+}
 
 // Texts and icons of the four standard items of a browse's pop-up menu.
-FK_API void USTAW4IKONYBROWSERA(dane::POPUPCLASS* popup, std::uint8_t mode = 0);
+inline void USTAW4IKONYBROWSERA(dane::POPUPCLASS* popup, std::uint8_t mode = 0) {
+  ::USTAW4IKONYBROWSERA(reinterpret_cast<fk_popupclass*>(popup), mode);
+}
 // Folder and leaf icons of a tree list of the active window; rows may be null.
-FK_API void USTAWIKONYDRZEWA(std::int32_t list, Queue* rows, std::int32_t leaf_icon = 2);
+inline void USTAWIKONYDRZEWA(std::int32_t list, Queue* rows, std::int32_t leaf_icon = 2) {
+  ::USTAWIKONYDRZEWA(list, reinterpret_cast<fk_queue*>(rows), leaf_icon);
+}
 
 // The folder-choice dialog on a thread of its own: returns at once; the chosen folder lands in
 // $GGG:UNIWERSALNA_ZMIENNA (empty when cancelled) and event 1024 is posted to the thread
 // whose number the third text holds.
-FK_API void FILEDIALOGBOX_WATEK(std::string_view title, std::string_view start_folder,
-                                std::string_view notify_thread);
+inline void FILEDIALOGBOX_WATEK(std::string_view title, std::string_view start_folder,
+                                std::string_view notify_thread) {
+  ::FILEDIALOGBOX_WATEK(c_api::text(title), c_api::text(start_folder), c_api::text(notify_thread));
+}
 
 }  // namespace funkcja

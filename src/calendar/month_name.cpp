@@ -7,11 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "calendar/procedures.hpp"
 #include "frame/cp_literal.hpp"
 #include "frame/text_rules.hpp"
-#include "funkcja/calendar.hpp"
 
-namespace funkcja {
+namespace funkcja::calendar {
 namespace {
 
 using namespace funkcja::literals;
@@ -35,4 +35,4 @@ std::string NAZWA_MIESIACA(std::int32_t month, std::int32_t year) {
   return out;
 }
 
-}  // namespace funkcja
+}  // namespace funkcja::calendar

@@ -15,8 +15,8 @@
 #include <cstdint>
 
 #include "calendar/holidays.hpp"
+#include "calendar/procedures.hpp"
 #include "frame/standard_date.hpp"
-#include "funkcja/calendar.hpp"
 
 namespace funkcja {
 namespace calendar {
@@ -78,8 +78,6 @@ bool is_public_holiday(const date::Civil& day) {
   return after_easter == 1 || after_easter == 60;
 }
 
-}  // namespace calendar
-
 std::int32_t PODAJDATEWIELKANOCY(std::int32_t year) {
   const calendar::MonthDay easter = calendar::easter_sunday(year);
   return date::from_civil(year, easter.month, easter.day).value_or(date::kNoDate);
@@ -109,4 +107,5 @@ std::int32_t PODAJOSTATNIDZIENROBOCZY(std::int32_t day_number) {
   return candidate;
 }
 
+}  // namespace calendar
 }  // namespace funkcja

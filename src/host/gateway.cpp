@@ -5,7 +5,6 @@
 #include "host/gateway.hpp"
 
 #include "frame/text_rules.hpp"
-#include "funkcja/gateway.hpp"
 #include "funkcja/messages.hpp"
 
 namespace funkcja {
@@ -42,8 +41,6 @@ std::string first_value(dane::QueryTable& table, std::string_view statement, std
   return value;
 }
 
-}  // namespace gateway
-
 namespace {
 constexpr std::size_t kFuncVayCapacity = 500;
 constexpr std::size_t kFuncVazCapacity = 8000;
@@ -73,4 +70,5 @@ std::string FUNCVAZ(std::string_view statement) {
   return gateway::first_value(dane::thread_tables().VAZ_FK, statement, kFuncVazCapacity);
 }
 
+}  // namespace gateway
 }  // namespace funkcja

@@ -33,4 +33,13 @@ bool next(dane::QueryTable& table);
 // text when the statement fails or yields no row.
 std::string first_value(dane::QueryTable& table, std::string_view statement, std::size_t capacity);
 
+// The gateway procedures, as funkcja/gateway.hpp describes them.
+void EXECSQL(std::string_view statement);
+void EXECSQL1(std::string_view statement);
+void EXECVAX(std::string_view statement);
+void EXECVAY(std::string_view statement);
+void EXECVAZ(std::string_view statement);
+std::string FUNCVAY(std::string_view statement);
+std::string FUNCVAZ(std::string_view statement);
+
 }  // namespace funkcja::gateway

@@ -4,13 +4,13 @@
 // warning and gives 1; when every account passes the result is 0. The document's accounts are
 // read on ZAPYTANIESQL while the stored procedures answer on ZAPYTANIESQL1.
 #include "frame/cp_literal.hpp"
-#include "funkcja/lookups.hpp"
 #include "funkcja/messages.hpp"
 #include "host/gateway.hpp"
 #include "host/sql_text.hpp"
+#include "lookups/procedures.hpp"
 #include "lookups/session.hpp"
 
-namespace funkcja {
+namespace funkcja::lookups {
 namespace {
 
 using namespace funkcja::literals;
@@ -71,4 +71,4 @@ std::uint8_t SPR_KONTA(std::int32_t fiscal_year, std::int32_t document, std::uin
   return 0;
 }
 
-}  // namespace funkcja
+}  // namespace funkcja::lookups

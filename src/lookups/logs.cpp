@@ -10,12 +10,11 @@
 
 #include "frame/cp_literal.hpp"
 #include "frame/standard_date.hpp"
-#include "funkcja/gateway.hpp"
-#include "funkcja/lookups.hpp"
 #include "funkcja/messages.hpp"
 #include "host/gateway.hpp"
 #include "host/sql_text.hpp"
 #include "lookups/logs.hpp"
+#include "lookups/procedures.hpp"
 #include "lookups/session.hpp"
 
 namespace funkcja {
@@ -64,7 +63,7 @@ void insert_row(std::int32_t number, const LogTexts& texts) {
   s.quoted(lookups::user_login()).text(",").number(number).text(",").number(lookups::today());
   for (const std::string_view t : texts) s.text(",").quoted(text::clip(t));
   s.text(",'')");
-  EXECSQL(s);
+  gateway::EXECSQL(s);
 }
 
 // The first row of a new operation: the stored procedure takes max(id_operacji) + 1 and writes
@@ -103,6 +102,8 @@ struct Code {
 };
 
 }  // namespace
+
+namespace lookups {
 
 void LOG_DODAJ(std::int32_t operation_key, std::string_view rodzaj_operacji,
                std::string_view miejsce_wywolania, std::string_view tekst_1,
@@ -156,4 +157,5 @@ std::string LOG_DISPLAY(std::string_view kind, std::string_view code) {
   return {};
 }
 
+}  // namespace lookups
 }  // namespace funkcja

@@ -2,13 +2,12 @@
 // current company (";" for the demo user); PUTPARAMETRU(30, "|", 1) changes it in the current
 // company only; GETPARAMETRF(12) reads a system option of the company and fiscal year;
 // WERSJABAZYPROGRAMUVAY(1) gives the database version recorded for program 1.
-#include "funkcja/gateway.hpp"
-#include "funkcja/lookups.hpp"
 #include "host/gateway.hpp"
 #include "host/sql_text.hpp"
+#include "lookups/procedures.hpp"
 #include "lookups/session.hpp"
 
-namespace funkcja {
+namespace funkcja::lookups {
 namespace {
 
 constexpr std::size_t kOptionCapacity = 100;
@@ -37,7 +36,7 @@ std::uint8_t PUTPARAMETRU(std::int32_t option, std::string_view value,
   s.quoted(text::clip(value)).text(" where ");
   if (current_company_only != 0) s.text("id_firmy=").number(lookups::company()).text(" AND ");
   s.text("id_uzyt=").quoted(lookups::user_login()).text(" AND id_opcje=").number(option);
-  EXECVAX(s);
+  gateway::EXECVAX(s);
   return dane::thread_tables().VAX_FK.error_code() != dane::kNoError ? 1 : 0;
 }
 
@@ -51,7 +50,7 @@ std::string GETPARAMETRF(std::int32_t option) {
 std::string WERSJABAZYPROGRAMUVAY(std::int32_t program, std::string_view) {
   sql::Statement s("select DBWER from TEMIXDBSTATE where PRGKOD = ");
   s.number(program);
-  return std::string(text::cut(FUNCVAY(s), kVersionCapacity));
+  return std::string(text::cut(gateway::FUNCVAY(s), kVersionCapacity));
 }
 
-}  // namespace funkcja
+}  // namespace funkcja::lookups

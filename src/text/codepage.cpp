@@ -2,11 +2,11 @@
 //
 //   WINTOLATIN_TG("Łódź")   -> "\x9D\xA2d\xAB"  (code page 852)
 //   LATINTOWIN_TG of that   -> "Łódź"
-#include "funkcja/codepage.hpp"
 
 #include "text/codepage_tables.hpp"
+#include "text/procedures.hpp"
 
-namespace funkcja {
+namespace funkcja::text {
 namespace {
 
 // One look-up per byte, read from the input and written to the result: the loop has no
@@ -44,4 +44,4 @@ std::string WINTOWIN_TG(std::string_view text) {
   return std::string(text);
 }
 
-}  // namespace funkcja
+}  // namespace funkcja::text

@@ -5,13 +5,13 @@
 //   TYLKO_KWOTY("kwota: -1 234,50 zł")      -> " -1 234,50 "
 //   CLEARFORFILENAME("a:b/c*d?.txt")        -> "abcd.txt"
 //   BEZPL("Łódź") -> "Lodz";  USUN_POLSKIE_ZNAKI("Łódź") -> "lodz"
-#include "funkcja/filters.hpp"
 
 #include "frame/cp_literal.hpp"
 #include "frame/text_rules.hpp"
 #include "text/byte_filter.hpp"
+#include "text/procedures.hpp"
 
-namespace funkcja {
+namespace funkcja::text {
 namespace {
 
 using namespace funkcja::literals;
@@ -88,4 +88,4 @@ std::string USUN_POLSKIE_ZNAKI(std::string_view text) {
   return clipped(kPlainSmallLetters, text, 3999);
 }
 
-}  // namespace funkcja
+}  // namespace funkcja::text

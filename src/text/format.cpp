@@ -10,10 +10,10 @@
 
 #include "frame/standard_date.hpp"
 #include "frame/text_rules.hpp"
-#include "funkcja/filters.hpp"
 #include "text/decimal_text.hpp"
+#include "text/procedures.hpp"
 
-namespace funkcja {
+namespace funkcja::text {
 namespace {
 
 constexpr std::size_t kAmountWidth = 19;
@@ -94,4 +94,4 @@ std::string FORMATDATA(std::string_view day_number) {
   return out;
 }
 
-}  // namespace funkcja
+}  // namespace funkcja::text

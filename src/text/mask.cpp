@@ -3,13 +3,11 @@
 //   SPR_MASKA("abcd", "abc")   -> 0   characters after a final literal are accepted
 //   SPR_MASKA("acxcy", "a*c?") -> 1   "*c" takes the first c; the final "?" leaves "y" over
 //   SPR_MASKA("a b", "a?b")    -> 1   "?" never matches a blank
-#include "funkcja/mask.hpp"
-
 #include <cstddef>
 
 #include "frame/text_rules.hpp"
-#include "funkcja/strings.hpp"
 #include "text/mask_rules.hpp"
+#include "text/procedures.hpp"
 
 namespace funkcja {
 namespace mask {
@@ -34,10 +32,10 @@ std::string normalise_mask(std::string_view mask) {
   // Each replacement of the first occurrence shortens the mask, so both loops end within its
   // length.
   while (contains(m, "?*") || contains(m, "*?")) {
-    m = ZAMIEN_WYRAZENIE(m, "?*", "*");
-    m = ZAMIEN_WYRAZENIE(m, "*?", "*");
+    m = text::ZAMIEN_WYRAZENIE(m, "?*", "*");
+    m = text::ZAMIEN_WYRAZENIE(m, "*?", "*");
   }
-  while (contains(m, "**")) m = ZAMIEN_WYRAZENIE(m, "**", "*");
+  while (contains(m, "**")) m = text::ZAMIEN_WYRAZENIE(m, "**", "*");
   return m;
 }
 
@@ -72,6 +70,8 @@ PieceList split_mask(std::string_view mask) {
 }
 
 }  // namespace mask
+
+namespace text {
 
 std::uint8_t SPR_MASKA(std::string_view value, std::string_view mask_text) {
   constexpr std::uint8_t kFits = 0;
@@ -113,4 +113,5 @@ std::uint8_t SPR_MASKA(std::string_view value, std::string_view mask_text) {
   return kFits;
 }
 
+}  // namespace text
 }  // namespace funkcja

@@ -7,9 +7,9 @@
 #include <cstddef>
 
 #include "frame/text_rules.hpp"
-#include "funkcja/strings.hpp"
+#include "text/procedures.hpp"
 
-namespace funkcja {
+namespace funkcja::text {
 namespace {
 
 constexpr std::size_t kSubstring = 100;
@@ -57,4 +57,4 @@ int32_t STR_WYSTAPIENIE_ZNAKU(std::string_view text, std::string_view character)
   return static_cast<int32_t>(std::count(t.begin(), t.end(), text::one_char(character)));
 }
 
-}  // namespace funkcja
+}  // namespace funkcja::text

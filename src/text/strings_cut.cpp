@@ -10,9 +10,9 @@
 #include <cstdint>
 
 #include "frame/text_rules.hpp"
-#include "funkcja/strings.hpp"
+#include "text/procedures.hpp"
 
-namespace funkcja {
+namespace funkcja::text {
 namespace {
 
 constexpr auto npos = std::string_view::npos;
@@ -144,4 +144,4 @@ std::string STR_REPLICATE(std::string_view text, int32_t count) {
   return out;
 }
 
-}  // namespace funkcja
+}  // namespace funkcja::text

@@ -9,10 +9,10 @@
 #include <cstddef>
 
 #include "frame/text_rules.hpp"
-#include "funkcja/strings.hpp"
+#include "text/procedures.hpp"
 #include "text/rewrite.hpp"
 
-namespace funkcja {
+namespace funkcja::text {
 namespace {
 
 constexpr std::size_t kReplaceText = 5000;
@@ -147,4 +147,4 @@ std::string ZAMIEN_SKOBKI(std::string_view text, std::string_view replacement) {
   return out;
 }
 
-}  // namespace funkcja
+}  // namespace funkcja::text

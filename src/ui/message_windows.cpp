@@ -8,11 +8,11 @@
 // "Księgowanie" and the question; it returns 1 when the user presses "Wykonaj" or F10 and 0
 // for "Anuluj", Esc or the close box.
 #include "frame/cp_literal.hpp"
-#include "funkcja/messages.hpp"
 #include "ui/message_window_parts.hpp"
+#include "ui/procedures.hpp"
 #include "ui/window.hpp"
 
-namespace funkcja {
+namespace funkcja::ui {
 namespace {
 
 using namespace funkcja::literals;
@@ -203,4 +203,4 @@ void MSG_ADVINFO(std::string_view message, std::string_view details, std::uint8_
   w.run();
 }
 
-}  // namespace funkcja
+}  // namespace funkcja::ui

@@ -6,16 +6,16 @@
 #include <vector>
 
 #include "frame/cp_literal.hpp"
-#include "funkcja/messages.hpp"
 #include "host/dane/tables.hpp"
 #include "host/gateway.hpp"
 #include "host/sql_text.hpp"
 #include "text/case.hpp"
 #include "ui/list_colours.hpp"
 #include "ui/message_window_parts.hpp"
+#include "ui/procedures.hpp"
 #include "ui/window.hpp"
 
-namespace funkcja {
+namespace funkcja::ui {
 namespace {
 
 using namespace funkcja::ui;
@@ -105,4 +105,4 @@ void KOMUNIKAT_INFO(std::string_view context, std::string_view caption, std::str
   w.run();
 }
 
-}  // namespace funkcja
+}  // namespace funkcja::ui

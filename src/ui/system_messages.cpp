@@ -2,11 +2,11 @@
 // host's global texts. For example MSG_QST("Usunąć dokument?", "&Tak|&Nie", 2) shows a
 // question with the buttons Tak and Nie, Nie as default, and returns 1 for Tak.
 #include "frame/text_rules.hpp"
-#include "funkcja/messages.hpp"
 #include "host/dane/globals.hpp"
 #include "host/platform/message_box.hpp"
+#include "ui/procedures.hpp"
 
-namespace funkcja {
+namespace funkcja::ui {
 namespace {
 
 constexpr std::size_t kMessageCapacity = 500;
@@ -58,4 +58,4 @@ std::int32_t MSG_QST(std::string_view message, std::string_view buttons,
               std::move(list), default_button);
 }
 
-}  // namespace funkcja
+}  // namespace funkcja::ui

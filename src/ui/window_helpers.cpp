@@ -9,14 +9,14 @@
 
 #include "frame/cp_literal.hpp"
 #include "frame/text_rules.hpp"
-#include "funkcja/windows.hpp"
 #include "host/dane/globals.hpp"
 #include "host/dane/open_windows.hpp"
 #include "host/dane/popup.hpp"
+#include "ui/procedures.hpp"
 #include "ui/window.hpp"
 #include "ui/window_threads.hpp"
 
-namespace funkcja {
+namespace funkcja::ui {
 namespace {
 
 using namespace funkcja::literals;
@@ -168,4 +168,4 @@ void USTAWIKONYDRZEWA(std::int32_t list, Queue* rows, std::int32_t leaf_icon) {
   c->selected = current != 0 ? current : 1;
 }
 
-}  // namespace funkcja
+}  // namespace funkcja::ui

@@ -9,14 +9,14 @@
 #include <vector>
 
 #include "frame/text_rules.hpp"
-#include "funkcja/windows.hpp"
 #include "host/dane/globals.hpp"
 #include "host/platform/folder_dialog.hpp"
 #include "ui/folder_threads.hpp"
+#include "ui/procedures.hpp"
 #include "ui/window.hpp"
 #include "ui/window_threads.hpp"
 
-namespace funkcja {
+namespace funkcja::ui {
 namespace {
 
 using namespace funkcja::ui;
@@ -94,8 +94,8 @@ void FILEDIALOGBOX_WATEK(std::string_view title, std::string_view start_folder,
   w.threads.push_back(std::move(worker));
 }
 
-void ui::join_folder_threads() {
+void join_folder_threads() {
   workers().join_all();
 }
 
-}  // namespace funkcja
+}  // namespace funkcja::ui

@@ -5,13 +5,13 @@
 #include <cstdint>
 #include <limits>
 
-#include "funkcja/windows.hpp"
 #include "host/dane/globals.hpp"
 #include "host/platform/system_metrics.hpp"
+#include "ui/procedures.hpp"
 #include "ui/window.hpp"
 #include "ui/window_threads.hpp"
 
-namespace funkcja {
+namespace funkcja::ui {
 namespace {
 
 using namespace funkcja::ui;
@@ -79,4 +79,4 @@ void MAKSYMALIZACJAOFF() {
   if (notify > 0) post_event(notify, event::kMaximized);
 }
 
-}  // namespace funkcja
+}  // namespace funkcja::ui

@@ -17,9 +17,9 @@
 #include <cstring>
 
 #include "frame/text_rules.hpp"
-#include "funkcja/validation.hpp"
+#include "validation/procedures.hpp"
 
-namespace funkcja {
+namespace funkcja::validation {
 namespace {
 
 constexpr std::size_t kMaxLength = 100;
@@ -99,4 +99,4 @@ std::uint8_t IBANSPR(std::string_view account) {
   return m.clean && m.acc % 97 == 1 ? 0 : 1;
 }
 
-}  // namespace funkcja
+}  // namespace funkcja::validation

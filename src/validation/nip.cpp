@@ -10,10 +10,10 @@
 #include <string>
 
 #include "frame/text_rules.hpp"
-#include "funkcja/validation.hpp"
 #include "validation/digits.hpp"
+#include "validation/procedures.hpp"
 
-namespace funkcja {
+namespace funkcja::validation {
 namespace {
 
 constexpr std::size_t kNipDigits = 10;
@@ -54,4 +54,4 @@ std::string OCZYSC_NIP(std::string_view nip) {
   return out;
 }
 
-}  // namespace funkcja
+}  // namespace funkcja::validation

@@ -21,9 +21,9 @@
 
 #include "frame/cp_literal.hpp"
 #include "frame/text_rules.hpp"
-#include "funkcja/words.hpp"
 #include "text/case.hpp"
 #include "words/amount_words.hpp"
+#include "words/procedures.hpp"
 
 namespace funkcja::words {
 namespace {
@@ -212,7 +212,7 @@ std::string spell_amount(double amount, const UnitWords& units) {
 
 }  // namespace funkcja::words
 
-namespace funkcja {
+namespace funkcja::words {
 
 std::string SLOWNIE(double amount) {
   return words::spell_amount(amount, words::zloty_words());
@@ -235,4 +235,4 @@ std::string SLOWNIEWALUTA(double amount, std::string_view currency) {
   return words::spell_amount(amount, {{unit, unit, unit}, {hundredths, hundredths, hundredths}});
 }
 
-}  // namespace funkcja
+}  // namespace funkcja::words

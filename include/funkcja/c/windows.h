@@ -58,20 +58,6 @@ FK_API int32_t fk_ui_take_posted_event(int32_t wait_ms);
 /* Waits until every folder dialog started by FILEDIALOGBOX_WATEK has finished. */
 FK_API void fk_ui_join_threads(void);
 
-/* Queues one action of the headless window driver ("key F10", "type text", "click Wykonaj",
- * "choose 2", "select 3", "mouse 3", "timer", "size 300 200", "close"; text in code page
- * 1250). Returns 1, or 0 for a line that is not an action. Without actions a window is
- * answered as if Esc were pressed. */
-FK_API int fk_ui_script_push(fk_text action);
-/* Forgets queued actions and the record of shown windows. */
-FK_API void fk_ui_script_clear(void);
-/* What every window showed and each step did, in UTF-8. */
-FK_API fk_text fk_ui_script_output(void);
-/* Whether windows are printed to stderr as they are shown. */
-FK_API void fk_ui_set_echo(int on);
-/* The answer of the next folder-choice dialog: a folder, or cancelled when confirmed is 0. */
-FK_API void fk_ui_folder_push_answer(fk_text folder, int confirmed);
-
 #ifdef __cplusplus
 }
 #endif

@@ -1,13 +1,16 @@
-// C and C++ host interface of the data library: globals by name and the manager objects a
+// C host interface of the data library: globals by name and the manager objects a
 // host hands to FUNKCJA_INIT.
 #include <new>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "frame/export.hpp"
-#include "funkcja/data.hpp"
 #include "host/dane/framework.hpp"
 #include "host/dane/globals.hpp"
 
-namespace funkcja {
+namespace funkcja::dane {
+namespace {
 
 bool set_global(std::string_view name, std::string_view value) {
   const auto g = dane::find(name);
@@ -20,7 +23,8 @@ std::optional<std::string> get_global(std::string_view name) {
   return dane::get_text(*g);
 }
 
-}  // namespace funkcja
+}  // namespace
+}  // namespace funkcja::dane
 
 using namespace funkcja;
 
@@ -31,12 +35,15 @@ dane::ERRORCLASS* errors_of(const fk_errorclass* e) {
 }  // namespace
 
 extern "C" FK_API int fk_global_set(fk_text name, fk_text value) {
-  return abi::guarded([&] { return funkcja::set_global(abi::in(name), abi::in(value)) ? 1 : 0; },
-                      0);
+  return abi::guarded([&] { return dane::set_global(abi::in(name), abi::in(value)) ? 1 : 0; }, 0);
 }
 
 extern "C" FK_API fk_text fk_global_get(fk_text name) {
-  return abi::text_result([&] { return funkcja::get_global(abi::in(name)).value_or(""); });
+  return abi::text_result([&] { return dane::get_global(abi::in(name)).value_or(""); });
+}
+
+extern "C" FK_API int fk_global_exists(fk_text name) {
+  return abi::guarded([&] { return dane::find(abi::in(name)) ? 1 : 0; }, 0);
 }
 
 extern "C" FK_API fk_text fk_global_names(void) {

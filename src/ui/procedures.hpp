@@ -1,0 +1,38 @@
+// The message-box and window-helper procedures as the library calls them inside; the exported C
+// functions wrap them and the public C++ interface (include/funkcja/) describes what each does.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "funkcja/windows.hpp"
+
+namespace funkcja::ui {
+
+// As funkcja/messages.hpp.
+void MSG_INF(std::string_view text);
+void MSG_OST(std::string_view text);
+std::int32_t MSG_QST(std::string_view text, std::string_view buttons, std::int32_t default_button);
+void MSG_INFO(std::string_view text, std::uint8_t type = 0);
+std::uint8_t MSG_WYKONAJ(std::string_view text, std::string_view title, std::uint8_t type = 0);
+void MSG_ADVINFO(std::string_view text, std::string_view details, std::uint8_t type = 0);
+void KOMUNIKAT_INFO(std::string_view context, std::string_view caption, std::string_view header);
+
+// As funkcja/windows.hpp.
+void SELECT_MOUSELEFT(std::string_view picture);
+void SELECT_KEYBOARD(std::string_view picture);
+std::uint8_t THREAD_INS(std::string_view window_name);
+void THREAD_DEL(std::string_view window_name);
+std::uint8_t MAKSYMALIZUJ();
+void MAKSYMALIZACJAOFF();
+void STRSTYLTOOLBAR(std::int32_t control, std::uint8_t size = 0, std::uint8_t second = 0,
+                    std::uint8_t keep_position = 0);
+void STRSTYLOPIS(std::int32_t control, std::uint8_t size = 0, std::uint8_t second = 0);
+void STRSTYLNAGLOWEK(std::int32_t control, std::uint8_t size = 0, std::uint8_t second = 0);
+void USTAW4IKONYBROWSERA(dane::POPUPCLASS* popup, std::uint8_t mode = 0);
+void USTAWIKONYDRZEWA(std::int32_t list, Queue* rows, std::int32_t leaf_icon = 2);
+void FILEDIALOGBOX_WATEK(std::string_view title, std::string_view start_folder,
+                         std::string_view notify_thread);
+
+}  // namespace funkcja::ui
