@@ -66,7 +66,9 @@ TEST_F(ServerFunctions, LengthsAndPositionsPastTheTextAreClampedWithoutOverflow)
 TEST_F(ServerFunctions, AnEmptyTextRepeatedIsEmptyAtOnce) {
   const auto start = std::chrono::steady_clock::now();
   EXPECT_EQ(rows("select Len(Replicate('',2147483647))"), std::vector<std::string>{"0"});
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+  // Materialising the sizes asked for took gigabytes and many seconds; refusing them is instant,
+  // with room for a loaded machine and the sanitizer builds.
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
 TEST_F(ServerFunctions, AFailingFunctionLeavesTheConnectionReadyForReadsAndWrites) {
@@ -213,7 +215,9 @@ TEST_F(ServerFunctions, TextTypesAreLimitedToTheServersSizes) {
       {"select Len(Replace(Replicate('x',8000)+'y','x',Replicate('z',8000)+Replicate('z',1000)))",
        "64 MB"},
   });
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+  // Materialising the sizes asked for took gigabytes and many seconds; refusing them is instant,
+  // with room for a loaded machine and the sanitizer builds.
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
   expect_values({
       {"Len(convert(char(8000),'x')+'y')", "8001"},
       {"Len(convert(varchar(max),Replicate('ab',4000))+Replicate('c',10))", "8010"},

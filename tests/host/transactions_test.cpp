@@ -5,7 +5,6 @@
 #include <sqlite3.h>
 
 #include <chrono>
-#include <new>
 #include <thread>
 
 #include "host/database_fixture.hpp"
@@ -14,25 +13,26 @@
 namespace funkcja {
 namespace {
 
-// A server function that fails by throwing a C++ exception, as an out-of-memory inside a
-// function would; registered on every connection the process opens.
-void throwing_function(sqlite3_context*, int, sqlite3_value**) {
-  throw std::bad_alloc();
+// A server function that fails, as an out-of-memory inside a function does once the function
+// wrapper has caught it (an exception must never unwind through the database's own frames,
+// which would leave its mutexes held); registered on every connection the process opens.
+void failing_function(sqlite3_context* ctx, int, sqlite3_value**) {
+  sqlite3_result_error(ctx, "awaria funkcji", -1);
 }
 
-int register_throwing_function(sqlite3* db, char**, const sqlite3_api_routines*) {
-  sqlite3_create_function_v2(db, "fk_test_throw", 0, SQLITE_UTF8, nullptr, throwing_function,
-                             nullptr, nullptr, nullptr);
+int register_failing_function(sqlite3* db, char**, const sqlite3_api_routines*) {
+  sqlite3_create_function_v2(db, "fk_test_fail", 0, SQLITE_UTF8, nullptr, failing_function, nullptr,
+                             nullptr, nullptr);
   return SQLITE_OK;
 }
 
 class Transactions : public testing::DemoDatabase {
  protected:
   static void SetUpTestSuite() {
-    sqlite3_auto_extension(reinterpret_cast<void (*)()>(register_throwing_function));
+    sqlite3_auto_extension(reinterpret_cast<void (*)()>(register_failing_function));
   }
   static void TearDownTestSuite() {
-    sqlite3_cancel_auto_extension(reinterpret_cast<void (*)()>(register_throwing_function));
+    sqlite3_cancel_auto_extension(reinterpret_cast<void (*)()>(register_failing_function));
   }
 
   // A second connection to the file, as another process would have, that never waits.
@@ -69,12 +69,12 @@ class Transactions : public testing::DemoDatabase {
 
 TEST_F(Transactions, AFailedStatementLeavesNoSnapshotNoLockAndLosesNoLaterWrite) {
   Other other(path_);
-  // Statements of the server's dialect that reach the throwing function through the schema.
-  ASSERT_EQ(other.exec("create view AWARIA as select fk_test_throw() as x;"
+  // Statements of the server's dialect that reach the failing function through the schema.
+  ASSERT_EQ(other.exec("create view AWARIA as select fk_test_fail() as x;"
                        "create trigger awaria_kontrahent after update on KONTRAHENT when "
-                       "new.nazwa = 'AWARIA' begin select fk_test_throw(); end;"
+                       "new.nazwa = 'AWARIA' begin select fk_test_fail(); end;"
                        "create trigger awaria_log after insert on FK_LOG_1 when "
-                       "new.tekst_1 = 'AWARIA' begin select fk_test_throw(); end;"),
+                       "new.tekst_1 = 'AWARIA' begin select fk_test_fail(); end;"),
             SQLITE_OK)
       << sqlite3_errmsg(other.db);
   const char* failing[] = {
