@@ -1,0 +1,569 @@
+#include "host/sqlite/tsql_parser.hpp"
+
+#include <charconv>
+
+#include "frame/cp_literal.hpp"
+#include "host/sqlite/polish.hpp"
+
+namespace funkcja::sqlite::tsql {
+
+using namespace funkcja::literals;
+
+// The server's name or abbreviation of a date part, as tsql_datepart spells it; any other
+// word is refused, so nothing but these few names ever reaches the statement.
+std::string_view date_part(std::string_view name) {
+  struct Part {
+    std::string_view name;
+    std::string_view part;
+  };
+  static constexpr Part kParts[] = {
+      {"YEAR", "YY"},        {"YY", "YY"},        {"YYYY", "YY"},    {"QUARTER", "QQ"},
+      {"QQ", "QQ"},          {"Q", "QQ"},         {"MONTH", "MM"},   {"MM", "MM"},
+      {"M", "MM"},           {"DAYOFYEAR", "DY"}, {"DY", "DY"},      {"Y", "DY"},
+      {"DAY", "DD"},         {"DD", "DD"},        {"D", "DD"},       {"WEEK", "WK"},
+      {"WK", "WK"},          {"WW", "WK"},        {"WEEKDAY", "DW"}, {"DW", "DW"},
+      {"HOUR", "HH"},        {"HH", "HH"},        {"MINUTE", "MI"},  {"MI", "MI"},
+      {"N", "MI"},           {"SECOND", "SS"},    {"SS", "SS"},      {"S", "SS"},
+      {"MILLISECOND", "MS"}, {"MS", "MS"}};
+  for (const Part& p : kParts) {
+    if (iequals(name, p.name)) return p.part;
+  }
+  unsupported("część daty "_cp, upper_ascii(name));
+}
+
+// A text between apostrophes. The database reads a statement only up to a NUL, so a text
+// holding NUL bytes is written as the bytes of its UTF-8 form instead, which carry any byte:
+// CAST(X'410042' AS TEXT) is "A", NUL, "B".
+std::string string_literal(std::string_view text) {
+  std::string out;
+  if (text.find('\0') != std::string_view::npos) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    const std::string utf8 = cp_to_utf8(text);
+    out.reserve(utf8.size() * 2 + 20);
+    out += "CAST(X'";
+    for (const char c : utf8) {
+      const auto b = static_cast<unsigned char>(c);
+      out += kHex[b >> 4];
+      out += kHex[b & 0x0F];
+    }
+    out += "' AS TEXT)";
+    return out;
+  }
+  out.reserve(text.size() + 2);
+  out += '\'';
+  while (true) {
+    const auto quote = text.find('\'');
+    out.append(text.substr(0, quote));
+    if (quote == std::string_view::npos) break;
+    out += "''";
+    text.remove_prefix(quote + 1);
+  }
+  out += '\'';
+  return out;
+}
+
+// Binary operators * / % in one run: the translation nests them, and the database cannot
+// read the nesting of a longer run either.
+constexpr int kMaxOperatorRun = 100;
+
+// A run of OR (or of AND) is written flat, (a OR b OR c): the same value, built in linear
+// time, and read by the database without a nesting level per operator.
+Ex Parser::or_expr() {
+  Ex first = and_expr();
+  if (!is("OR")) return first;
+  std::string out = "(" + first.sql;
+  while (accept("OR")) out += " OR " + and_expr().sql;
+  return {out + ")", Ty::kNumber};
+}
+
+Ex Parser::and_expr() {
+  Ex first = not_expr();
+  if (!is("AND")) return first;
+  std::string out = "(" + first.sql;
+  while (accept("AND")) out += " AND " + not_expr().sql;
+  return {out + ")", Ty::kNumber};
+}
+
+Ex Parser::not_expr() {
+  if (accept("NOT")) {
+    Level level(*this, "NOT");
+    return {"(NOT " + not_expr().sql + ")", Ty::kNumber};
+  }
+  return predicate();
+}
+
+Ex Parser::predicate() {
+  if (accept("EXISTS")) {
+    expect("(");
+    const std::string sub = select();
+    expect(")");
+    return {"EXISTS (" + sub + ")", Ty::kNumber};
+  }
+  Ex left = additive();
+  const bool negated = is("NOT") && (is("LIKE", 1) || is("IN", 1) || is("BETWEEN", 1));
+  if (negated) take();
+  const std::string no = negated ? "NOT " : "";
+  if (accept("LIKE")) {
+    const Ex pattern = additive();
+    std::string out = "(" + left.sql + " " + no + "LIKE " + pattern.sql;
+    if (accept("ESCAPE")) out += " ESCAPE " + additive().sql;
+    return {out + ")", Ty::kNumber};
+  }
+  if (accept("IN")) {
+    Level level(*this, "listy IN");
+    expect("(");
+    std::string out = "(" + collated(left) + " " + no + "IN (";
+    if (is("SELECT")) {
+      out += select();
+    } else {
+      bool first = true;
+      do {
+        if (!first) out += ", ";
+        first = false;
+        out += expression().sql;
+      } while (accept(","));
+    }
+    expect(")");
+    return {out + "))", Ty::kNumber};
+  }
+  if (accept("BETWEEN")) {
+    const Ex low = additive();
+    expect("AND");
+    const Ex high = additive();
+    return {"(" + collated(left) + " " + no + "BETWEEN " + low.sql + " AND " + high.sql + ")",
+            Ty::kNumber};
+  }
+  if (accept("IS")) {
+    const bool not_null = accept("NOT");
+    expect("NULL");
+    return {"(" + left.sql + (not_null ? " IS NOT NULL)" : " IS NULL)"), Ty::kNumber};
+  }
+  static constexpr std::string_view kOps[] = {"=", "<>", "!=", "<", ">", "<=", ">="};
+  for (const auto op : kOps) {
+    if (is_sym(op)) {
+      take();
+      if (is("ALL") || is("ANY") || is("SOME")) unsupported(upper_ascii(peek().text));
+      const Ex right = additive();
+      const std::string sql_op = op == "!=" ? "<>" : std::string(op);
+      return {"(" + left.sql + " " + sql_op + " " + collated(right) + ")", Ty::kNumber};
+    }
+  }
+  return left;
+}
+
+// Each operator wraps what stands to its left: ((a - b) || c) or tsql_add(a, b). The
+// openings are gathered and written once at the end, so a long run takes linear time.
+Ex Parser::additive() {
+  Ex left = multiplicative();
+  if (!is_sym("+") && !is_sym("-")) return left;
+  std::vector<std::string_view> openings;
+  std::string rest;  // everything after the first operand
+  while (is_sym("+") || is_sym("-")) {
+    const bool plus = take().text == "+";
+    const Ex right = multiplicative();
+    Ty ty = Ty::kNumber;
+    if (!plus) {
+      openings.push_back("(");
+      rest += " - " + right.sql + ")";
+    } else if (left.ty == Ty::kText && right.ty == Ty::kText) {
+      openings.push_back("(");
+      rest += " || " + right.sql + ")";
+      ty = Ty::kText;
+    } else if (left.ty == Ty::kNumber && right.ty == Ty::kNumber) {
+      openings.push_back("(");
+      rest += " + " + right.sql + ")";
+    } else {
+      // Decided by the values: texts are joined, numbers added.
+      openings.push_back("tsql_add(");
+      rest += ", " + right.sql + ")";
+      ty = (left.ty == Ty::kText || right.ty == Ty::kText) ? Ty::kText : Ty::kUnknown;
+    }
+    left.ty = ty;
+  }
+  std::string out;
+  for (auto it = openings.rbegin(); it != openings.rend(); ++it) out += *it;
+  out += left.sql;
+  out += rest;
+  return {std::move(out), left.ty};
+}
+
+// "/" and "%" go through functions that fail on a zero divisor, as the server does; "*"
+// stays the database's own.
+Ex Parser::multiplicative() {
+  Ex left = unary();
+  while (is_sym("*") || is_sym("/") || is_sym("%")) {
+    const std::string op = take().text;
+    const Ex right = unary();
+    if (op == "*") {
+      left = {"(" + left.sql + " * " + right.sql + ")", Ty::kNumber};
+    } else {
+      left = {(op == "/" ? "tsql_divide(" : "tsql_modulo(") + left.sql + ", " + right.sql + ")",
+              Ty::kNumber};
+    }
+  }
+  return left;
+}
+
+Ex Parser::unary() {
+  count_operand();
+  if (is_sym("-") || is_sym("+")) {
+    Level level(*this, "znaki + i -");
+    if (take().text == "+") return unary();
+    Ex e = unary();
+    return {"(-" + e.sql + ")", Ty::kNumber};
+  }
+  return primary();
+}
+
+// An operand right after * / % lengthens the run of those operators on this level; any
+// other operand starts a new run.
+void Parser::count_operand() {
+  const bool in_run =
+      pos_ > 0 && toks_[pos_ - 1].kind == Tok::kSymbol &&
+      (toks_[pos_ - 1].text == "*" || toks_[pos_ - 1].text == "/" || toks_[pos_ - 1].text == "%");
+  int& run = operator_runs_[depth_];
+  run = in_run ? run + 1 : 0;
+  if (run > kMaxOperatorRun) {
+    unsupported(std::string("ponad "_cp) + std::to_string(kMaxOperatorRun) +
+                std::string(" operatorów * / % z rzędu"_cp));
+  }
+}
+
+Ex Parser::primary() {
+  const Token& t = peek();
+  switch (t.kind) {
+    case Tok::kNumber: {
+      const std::string n = take().text;
+      const bool whole = n.find_first_not_of("0123456789") == std::string::npos;
+      return {n, Ty::kNumber, whole};
+    }
+    case Tok::kString:
+      return {string_literal(take().text), Ty::kText};
+    case Tok::kSymbol:
+      if (t.text == "(") {
+        Level level(*this, "nawiasy");
+        take();
+        if (is("SELECT")) {
+          const std::string sub = select();
+          expect(")");
+          return {"(" + sub + ")", Ty::kUnknown};
+        }
+        Ex inner = expression();
+        expect(")");
+        inner.sql = "(" + inner.sql + ")";
+        inner.integer_literal = false;
+        return inner;
+      }
+      syntax(t);
+    case Tok::kEnd:
+      syntax(t);
+    case Tok::kIdent:
+      break;
+  }
+  if (iequals(t.text, "NULL")) {
+    take();
+    return {"NULL", Ty::kNull};
+  }
+  if (iequals(t.text, "CASE")) return case_expr();
+  // LEFT( and RIGHT( are functions here; the joins of the same names are read in FROM.
+  const bool call = is_sym("(", 1) && (iequals(t.text, "LEFT") || iequals(t.text, "RIGHT"));
+  if (reserved(t.text) && !call) syntax(t);
+  std::string name = take().text;
+  if (is_sym("(")) {
+    Level level(*this, "wywołania funkcji"_cp);
+    return function(name);
+  }
+  std::string out = quote_ident(name);
+  if (iequals(name, "dbo") && is_sym(".") && peek(1).kind == Tok::kIdent && is_sym("(", 2)) {
+    take();
+    Level level(*this, "wywołania funkcji"_cp);
+    return server_function(take().text);
+  }
+  while (accept(".")) {
+    if (accept("*")) unsupported("* w wyrażeniu"_cp);
+    out += "." + quote_ident(ident());
+  }
+  return {out, Ty::kUnknown};
+}
+
+Ex Parser::case_expr() {
+  Level level(*this, "CASE");
+  expect("CASE");
+  std::string out = "CASE";
+  if (!is("WHEN")) out += " " + expression().sql;
+  Ty ty = Ty::kUnknown;
+  bool first = true;
+  while (accept("WHEN")) {
+    out += " WHEN " + expression().sql;
+    expect("THEN");
+    const Ex r = expression();
+    if (first) ty = r.ty;
+    first = false;
+    out += " THEN " + r.sql;
+  }
+  if (first) syntax(peek());
+  if (accept("ELSE")) out += " ELSE " + expression().sql;
+  expect("END");
+  return {out + " END", ty};
+}
+
+std::vector<Ex> Parser::arguments() {
+  expect("(");
+  std::vector<Ex> args;
+  if (!is_sym(")")) {
+    do args.push_back(expression());
+    while (accept(","));
+  }
+  expect(")");
+  return args;
+}
+
+std::string Parser::joined(const std::vector<Ex>& args) {
+  std::string out;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (i > 0) out += ", ";
+    out += args[i].sql;
+  }
+  return out;
+}
+
+Ex Parser::server_function(const std::string& name) {
+  const std::vector<Ex> args = arguments();
+  for (const unsigned char c : name) {
+    if (!ident_char(c) || c >= 0x80) unsupported("funkcja serwera "_cp, name);
+  }
+  return {name + "(" + joined(args) + ")", Ty::kUnknown};
+}
+
+Parser::Type Parser::type() {
+  Type t{upper_ascii(ident()), {}, {}};
+  const auto digits = [this] {
+    const Token& n = take();
+    if (n.kind != Tok::kNumber || n.text.find_first_not_of("0123456789") != std::string::npos) {
+      syntax(n);
+    }
+    return n.text;
+  };
+  if (accept("(")) {
+    if (is("MAX")) {
+      take();
+      t.size = "max";
+    } else {
+      t.size = digits();
+    }
+    if (accept(",")) t.scale = digits();
+    expect(")");
+  }
+  return t;
+}
+
+// A size as written (digits): its value, or nothing when it is past any limit.
+std::optional<std::int64_t> Parser::size_of(const std::string& text) {
+  std::int64_t v = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return v;
+}
+
+Ex Parser::converted(const Type& type, const Ex& value, const std::string& style) {
+  const std::string& n = type.name;
+  const auto lower = [](std::string s) {
+    for (char& c : s) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+    return s;
+  };
+  if (n == "DATETIME" || n == "SMALLDATETIME" || n == "DATE" || n == "DATETIME2") {
+    return {"tsql_datetime(" + value.sql + ")", Ty::kText};
+  }
+  if (n == "VARCHAR" || n == "NVARCHAR" || n == "CHAR" || n == "NCHAR" || n == "TEXT") {
+    if (!type.scale.empty()) unsupported("skala typu "_cp, n);
+    // A text without a size holds 30 characters; text and (max) any length (size 0).
+    std::string size = type.size.empty() ? "30" : type.size;
+    if (n == "TEXT") {
+      if (!type.size.empty()) unsupported("rozmiar typu TEXT"_cp);
+      size = "0";
+    } else if (size == "max") {
+      size = "0";
+    } else {
+      const std::int64_t longest = n[0] == 'N' ? 4000 : 8000;
+      const auto v = size_of(size);
+      if (v && *v < 1) {
+        throw Failure{std::string("Nieprawidłowy rozmiar ("_cp) + size + ") typu '" + lower(n) +
+                      "'."};
+      }
+      if (!v || *v > longest) {
+        throw Failure{"The size (" + size + ") given to the type '" + lower(n) +
+                      "' exceeds the maximum allowed for any data type (" +
+                      std::to_string(longest) + ")."};
+      }
+    }
+    const std::string pad = (n == "CHAR" || n == "NCHAR") ? "1" : "0";
+    return {"tsql_varchar(" + value.sql + ", " + size + ", " + (style.empty() ? "NULL" : style) +
+                ", " + pad + ")",
+            Ty::kText};
+  }
+  if (type.size == "max" ||
+      (!type.size.empty() && n != "NUMERIC" && n != "DECIMAL" && n != "FLOAT")) {
+    unsupported("rozmiar typu "_cp, n);
+  }
+  static constexpr std::pair<std::string_view, int> kWhole[] = {
+      {"BIT", 1}, {"TINYINT", 8}, {"SMALLINT", 16}, {"INT", 32}, {"INTEGER", 32}, {"BIGINT", 64}};
+  for (const auto& [name, bits] : kWhole) {
+    if (n == name)
+      return {"tsql_int(" + value.sql + ", " + std::to_string(bits) + ")", Ty::kNumber};
+  }
+  if (n == "NUMERIC" || n == "DECIMAL" || n == "MONEY" || n == "SMALLMONEY") {
+    // decimal alone is decimal(18, 0); money keeps 4 decimals.
+    const bool money = n == "MONEY" || n == "SMALLMONEY";
+    std::int64_t precision = n == "MONEY" ? 19 : (n == "SMALLMONEY" ? 10 : 18);
+    std::int64_t scale = money ? 4 : 0;
+    if (!type.size.empty()) {
+      const auto p = size_of(type.size);
+      if (p && *p < 1) {
+        throw Failure{std::string("Nieprawidłowa precyzja ("_cp) + type.size + ") typu '" +
+                      lower(n) + "'."};
+      }
+      if (!p || *p > 38) {
+        throw Failure{"Specified column precision " + type.size +
+                      " is greater than the maximum precision of 38."};
+      }
+      precision = *p;
+    }
+    if (!type.scale.empty()) {
+      const auto s = size_of(type.scale);
+      if (!s || *s > precision) {
+        throw Failure{"The scale (" + type.scale + ") must be within the range 0 to " +
+                      std::to_string(precision) + "."};
+      }
+      scale = *s;
+    }
+    return {"tsql_decimal(" + value.sql + ", " + std::to_string(precision) + ", " +
+                std::to_string(scale) + ")",
+            Ty::kNumber};
+  }
+  if (n == "FLOAT" || n == "REAL") return {"tsql_number(" + value.sql + ")", Ty::kNumber};
+  unsupported("konwersja na typ "_cp, n);
+}
+
+Ex Parser::function(const std::string& name) {
+  const std::string f = upper_ascii(name);
+  if (f == "CONVERT") {
+    expect("(");
+    const Type t = type();
+    expect(",");
+    const Ex value = expression();
+    std::string style;
+    if (accept(",")) {
+      const Token& s = take();
+      if (s.kind != Tok::kNumber) unsupported("styl konwersji, który nie jest liczbą"_cp);
+      style = s.text;
+    }
+    expect(")");
+    return converted(t, value, style);
+  }
+  if (f == "CAST") {
+    expect("(");
+    const Ex value = expression();
+    expect("AS");
+    const Type t = type();
+    expect(")");
+    return converted(t, value, {});
+  }
+  if (f == "DATEPART" || f == "DATENAME") {
+    if (f == "DATENAME") unsupported("DATENAME");
+    expect("(");
+    const std::string_view part = date_part(ident());
+    expect(",");
+    const Ex value = expression();
+    expect(")");
+    if (part == "WK") {
+      // Weeks start on Monday (the weekday numbering of tsql_datepart) and week 1 holds
+      // 1 January: the week of a day is (day of year - weekday + 6) / 7 + 1.
+      return {"((tsql_datepart('DY', " + value.sql + ") - tsql_datepart('DW', " + value.sql +
+                  ") + 6) / 7 + 1)",
+              Ty::kNumber};
+    }
+    return {"tsql_datepart('" + std::string(part) + "', " + value.sql + ")", Ty::kNumber};
+  }
+  if (f == "COUNT") {
+    expect("(");
+    std::string out = "count(";
+    if (accept("*")) {
+      out += "*";
+    } else {
+      if (accept("DISTINCT")) out += "DISTINCT ";
+      out += expression().sql;
+    }
+    expect(")");
+    return {out + ")", Ty::kNumber};
+  }
+  if (f == "SUM" || f == "AVG" || f == "MIN" || f == "MAX") {
+    expect("(");
+    std::string out = f == "AVG" ? "avg(" : (f == "SUM" ? "sum(" : (f == "MIN" ? "min(" : "max("));
+    if (accept("DISTINCT")) out += "DISTINCT ";
+    const Ex e = expression();
+    expect(")");
+    if (f == "MIN" || f == "MAX") {
+      return {out + e.sql + ")", e.ty};
+    }
+    return {out + e.sql + ")", Ty::kNumber};
+  }
+  struct Mapping {
+    std::string_view tsql;
+    std::string_view target;
+    int min_args;
+    int max_args;
+    Ty result;  // kUnknown: the type of the first argument
+  };
+  static constexpr Mapping kFunctions[] = {
+      {"SUBSTRING", "tsql_substring", 3, 3, Ty::kText},
+      {"LEFT", "tsql_left", 2, 2, Ty::kText},
+      {"RIGHT", "tsql_right", 2, 2, Ty::kText},
+      {"LEN", "tsql_len", 1, 1, Ty::kNumber},
+      {"REVERSE", "tsql_reverse", 1, 1, Ty::kText},
+      {"CHARINDEX", "tsql_charindex", 2, 3, Ty::kNumber},
+      {"STUFF", "tsql_stuff", 4, 4, Ty::kText},
+      {"REPLACE", "tsql_replace", 3, 3, Ty::kText},
+      {"REPLICATE", "tsql_replicate", 2, 2, Ty::kText},
+      {"SPACE", "tsql_space", 1, 1, Ty::kText},
+      {"UPPER", "tsql_upper", 1, 1, Ty::kText},
+      {"LOWER", "tsql_lower", 1, 1, Ty::kText},
+      {"LTRIM", "tsql_ltrim", 1, 1, Ty::kText},
+      {"RTRIM", "tsql_rtrim", 1, 1, Ty::kText},
+      {"ISNULL", "ifnull", 2, 2, Ty::kUnknown},
+      {"COALESCE", "coalesce", 2, 16, Ty::kUnknown},
+      {"NULLIF", "nullif", 2, 2, Ty::kUnknown},
+      {"ABS", "abs", 1, 1, Ty::kNumber},
+      {"ROUND", "tsql_round", 2, 3, Ty::kNumber},
+      {"FLOOR", "tsql_floor", 1, 1, Ty::kNumber},
+      {"CEILING", "tsql_ceiling", 1, 1, Ty::kNumber},
+      {"SIGN", "sign", 1, 1, Ty::kNumber},
+      {"GETDATE", "tsql_getdate", 0, 0, Ty::kText},
+      {"YEAR", "tsql_year", 1, 1, Ty::kNumber},
+      {"MONTH", "tsql_month", 1, 1, Ty::kNumber},
+      {"DAY", "tsql_day", 1, 1, Ty::kNumber},
+      {"ASCII", "tsql_ascii", 1, 1, Ty::kNumber},
+      {"CHAR", "tsql_char", 1, 1, Ty::kText},
+  };
+  for (const auto& m : kFunctions) {
+    if (f != m.tsql) continue;
+    const std::vector<Ex> args = arguments();
+    const auto count = static_cast<int>(args.size());
+    if (count < m.min_args || count > m.max_args) {
+      throw Failure{std::string("Zła liczba argumentów funkcji "_cp) + f};
+    }
+    Ty ty = m.result;
+    if (ty == Ty::kUnknown) {
+      for (const Ex& a : args) {
+        if (a.ty != Ty::kNull) {
+          ty = a.ty;
+          break;
+        }
+      }
+    }
+    if (m.tsql == "ROUND" && count == 3) unsupported("ROUND z obcinaniem"_cp);
+    return {std::string(m.target) + "(" + joined(args) + ")", ty};
+  }
+  unsupported("funkcja "_cp, name);
+}
+
+}  // namespace funkcja::sqlite::tsql
