@@ -68,46 +68,46 @@ constexpr int kMaxOperatorRun = 100;
 
 // A run of OR (or of AND) is written flat, (a OR b OR c): the same value, built in linear
 // time, and read by the database without a nesting level per operator.
-Ex Parser::or_expr() {
-  Ex first = and_expr();
+Expression Parser::or_expr() {
+  Expression first = and_expr();
   if (!is("OR")) return first;
   std::string out = "(" + first.sql;
   while (accept("OR")) out += " OR " + and_expr().sql;
-  return {out + ")", Ty::kNumber};
+  return {out + ")", ValueType::kNumber};
 }
 
-Ex Parser::and_expr() {
-  Ex first = not_expr();
+Expression Parser::and_expr() {
+  Expression first = not_expr();
   if (!is("AND")) return first;
   std::string out = "(" + first.sql;
   while (accept("AND")) out += " AND " + not_expr().sql;
-  return {out + ")", Ty::kNumber};
+  return {out + ")", ValueType::kNumber};
 }
 
-Ex Parser::not_expr() {
+Expression Parser::not_expr() {
   if (accept("NOT")) {
     Level level(*this, "NOT");
-    return {"(NOT " + not_expr().sql + ")", Ty::kNumber};
+    return {"(NOT " + not_expr().sql + ")", ValueType::kNumber};
   }
   return predicate();
 }
 
-Ex Parser::predicate() {
+Expression Parser::predicate() {
   if (accept("EXISTS")) {
     expect("(");
     const std::string sub = select();
     expect(")");
-    return {"EXISTS (" + sub + ")", Ty::kNumber};
+    return {"EXISTS (" + sub + ")", ValueType::kNumber};
   }
-  Ex left = additive();
+  Expression left = additive();
   const bool negated = is("NOT") && (is("LIKE", 1) || is("IN", 1) || is("BETWEEN", 1));
   if (negated) take();
   const std::string no = negated ? "NOT " : "";
   if (accept("LIKE")) {
-    const Ex pattern = additive();
+    const Expression pattern = additive();
     std::string out = "(" + left.sql + " " + no + "LIKE " + pattern.sql;
     if (accept("ESCAPE")) out += " ESCAPE " + additive().sql;
-    return {out + ")", Ty::kNumber};
+    return {out + ")", ValueType::kNumber};
   }
   if (accept("IN")) {
     Level level(*this, "listy IN");
@@ -124,28 +124,28 @@ Ex Parser::predicate() {
       } while (accept(","));
     }
     expect(")");
-    return {out + "))", Ty::kNumber};
+    return {out + "))", ValueType::kNumber};
   }
   if (accept("BETWEEN")) {
-    const Ex low = additive();
+    const Expression low = additive();
     expect("AND");
-    const Ex high = additive();
+    const Expression high = additive();
     return {"(" + collated(left) + " " + no + "BETWEEN " + low.sql + " AND " + high.sql + ")",
-            Ty::kNumber};
+            ValueType::kNumber};
   }
   if (accept("IS")) {
     const bool not_null = accept("NOT");
     expect("NULL");
-    return {"(" + left.sql + (not_null ? " IS NOT NULL)" : " IS NULL)"), Ty::kNumber};
+    return {"(" + left.sql + (not_null ? " IS NOT NULL)" : " IS NULL)"), ValueType::kNumber};
   }
   static constexpr std::string_view kOps[] = {"=", "<>", "!=", "<", ">", "<=", ">="};
   for (const auto op : kOps) {
     if (is_sym(op)) {
       take();
       if (is("ALL") || is("ANY") || is("SOME")) unsupported(upper_ascii(peek().text));
-      const Ex right = additive();
+      const Expression right = additive();
       const std::string sql_op = op == "!=" ? "<>" : std::string(op);
-      return {"(" + left.sql + " " + sql_op + " " + collated(right) + ")", Ty::kNumber};
+      return {"(" + left.sql + " " + sql_op + " " + collated(right) + ")", ValueType::kNumber};
     }
   }
   return left;
@@ -153,64 +153,66 @@ Ex Parser::predicate() {
 
 // Each operator wraps what stands to its left: ((a - b) || c) or tsql_add(a, b). The
 // openings are gathered and written once at the end, so a long run takes linear time.
-Ex Parser::additive() {
-  Ex left = multiplicative();
+Expression Parser::additive() {
+  Expression left = multiplicative();
   if (!is_sym("+") && !is_sym("-")) return left;
   std::vector<std::string_view> openings;
   std::string rest;  // everything after the first operand
   while (is_sym("+") || is_sym("-")) {
     const bool plus = take().text == "+";
-    const Ex right = multiplicative();
-    Ty ty = Ty::kNumber;
+    const Expression right = multiplicative();
+    ValueType result_type = ValueType::kNumber;
     if (!plus) {
       openings.push_back("(");
       rest += " - " + right.sql + ")";
-    } else if (left.ty == Ty::kText && right.ty == Ty::kText) {
+    } else if (left.type == ValueType::kText && right.type == ValueType::kText) {
       openings.push_back("(");
       rest += " || " + right.sql + ")";
-      ty = Ty::kText;
-    } else if (left.ty == Ty::kNumber && right.ty == Ty::kNumber) {
+      result_type = ValueType::kText;
+    } else if (left.type == ValueType::kNumber && right.type == ValueType::kNumber) {
       openings.push_back("(");
       rest += " + " + right.sql + ")";
     } else {
       // Decided by the values: texts are joined, numbers added.
       openings.push_back("tsql_add(");
       rest += ", " + right.sql + ")";
-      ty = (left.ty == Ty::kText || right.ty == Ty::kText) ? Ty::kText : Ty::kUnknown;
+      result_type = (left.type == ValueType::kText || right.type == ValueType::kText)
+                        ? ValueType::kText
+                        : ValueType::kUnknown;
     }
-    left.ty = ty;
+    left.type = result_type;
   }
   std::string out;
   for (auto it = openings.rbegin(); it != openings.rend(); ++it) out += *it;
   out += left.sql;
   out += rest;
-  return {std::move(out), left.ty};
+  return {std::move(out), left.type};
 }
 
 // "/" and "%" go through functions that fail on a zero divisor, as the server does; "*"
 // stays the database's own.
-Ex Parser::multiplicative() {
-  Ex left = unary();
+Expression Parser::multiplicative() {
+  Expression left = unary();
   while (is_sym("*") || is_sym("/") || is_sym("%")) {
     const std::string op = take().text;
-    const Ex right = unary();
+    const Expression right = unary();
     if (op == "*") {
-      left = {"(" + left.sql + " * " + right.sql + ")", Ty::kNumber};
+      left = {"(" + left.sql + " * " + right.sql + ")", ValueType::kNumber};
     } else {
       left = {(op == "/" ? "tsql_divide(" : "tsql_modulo(") + left.sql + ", " + right.sql + ")",
-              Ty::kNumber};
+              ValueType::kNumber};
     }
   }
   return left;
 }
 
-Ex Parser::unary() {
+Expression Parser::unary() {
   count_operand();
   if (is_sym("-") || is_sym("+")) {
     Level level(*this, "znaki + i -");
     if (take().text == "+") return unary();
-    Ex e = unary();
-    return {"(-" + e.sql + ")", Ty::kNumber};
+    Expression e = unary();
+    return {"(-" + e.sql + ")", ValueType::kNumber};
   }
   return primary();
 }
@@ -218,9 +220,9 @@ Ex Parser::unary() {
 // An operand right after * / % lengthens the run of those operators on this level; any
 // other operand starts a new run.
 void Parser::count_operand() {
-  const bool in_run =
-      pos_ > 0 && toks_[pos_ - 1].kind == Tok::kSymbol &&
-      (toks_[pos_ - 1].text == "*" || toks_[pos_ - 1].text == "/" || toks_[pos_ - 1].text == "%");
+  const bool in_run = position_ > 0 && tokens_[position_ - 1].kind == TokenKind::kSymbol &&
+                      (tokens_[position_ - 1].text == "*" || tokens_[position_ - 1].text == "/" ||
+                       tokens_[position_ - 1].text == "%");
   int& run = operator_runs_[depth_];
   run = in_run ? run + 1 : 0;
   if (run > kMaxOperatorRun) {
@@ -229,40 +231,40 @@ void Parser::count_operand() {
   }
 }
 
-Ex Parser::primary() {
+Expression Parser::primary() {
   const Token& t = peek();
   switch (t.kind) {
-    case Tok::kNumber: {
+    case TokenKind::kNumber: {
       const std::string n = take().text;
       const bool whole = n.find_first_not_of("0123456789") == std::string::npos;
-      return {n, Ty::kNumber, whole};
+      return {n, ValueType::kNumber, whole};
     }
-    case Tok::kString:
-      return {string_literal(take().text), Ty::kText};
-    case Tok::kSymbol:
+    case TokenKind::kString:
+      return {string_literal(take().text), ValueType::kText};
+    case TokenKind::kSymbol:
       if (t.text == "(") {
         Level level(*this, "nawiasy");
         take();
         if (is("SELECT")) {
           const std::string sub = select();
           expect(")");
-          return {"(" + sub + ")", Ty::kUnknown};
+          return {"(" + sub + ")", ValueType::kUnknown};
         }
-        Ex inner = expression();
+        Expression inner = expression();
         expect(")");
         inner.sql = "(" + inner.sql + ")";
         inner.integer_literal = false;
         return inner;
       }
       syntax(t);
-    case Tok::kEnd:
+    case TokenKind::kEnd:
       syntax(t);
-    case Tok::kIdent:
+    case TokenKind::kIdent:
       break;
   }
   if (iequals(t.text, "NULL")) {
     take();
-    return {"NULL", Ty::kNull};
+    return {"NULL", ValueType::kNull};
   }
   if (iequals(t.text, "CASE")) return case_expr();
   // LEFT( and RIGHT( are functions here; the joins of the same names are read in FROM.
@@ -274,7 +276,7 @@ Ex Parser::primary() {
     return function(name);
   }
   std::string out = quote_ident(name);
-  if (iequals(name, "dbo") && is_sym(".") && peek(1).kind == Tok::kIdent && is_sym("(", 2)) {
+  if (iequals(name, "dbo") && is_sym(".") && peek(1).kind == TokenKind::kIdent && is_sym("(", 2)) {
     take();
     Level level(*this, "wywołania funkcji"_cp);
     return server_function(take().text);
@@ -283,33 +285,33 @@ Ex Parser::primary() {
     if (accept("*")) unsupported("* w wyrażeniu"_cp);
     out += "." + quote_ident(ident());
   }
-  return {out, Ty::kUnknown};
+  return {out, ValueType::kUnknown};
 }
 
-Ex Parser::case_expr() {
+Expression Parser::case_expr() {
   Level level(*this, "CASE");
   expect("CASE");
   std::string out = "CASE";
   if (!is("WHEN")) out += " " + expression().sql;
-  Ty ty = Ty::kUnknown;
+  ValueType result_type = ValueType::kUnknown;
   bool first = true;
   while (accept("WHEN")) {
     out += " WHEN " + expression().sql;
     expect("THEN");
-    const Ex r = expression();
-    if (first) ty = r.ty;
+    const Expression r = expression();
+    if (first) result_type = r.type;
     first = false;
     out += " THEN " + r.sql;
   }
   if (first) syntax(peek());
   if (accept("ELSE")) out += " ELSE " + expression().sql;
   expect("END");
-  return {out + " END", ty};
+  return {out + " END", result_type};
 }
 
-std::vector<Ex> Parser::arguments() {
+std::vector<Expression> Parser::arguments() {
   expect("(");
-  std::vector<Ex> args;
+  std::vector<Expression> args;
   if (!is_sym(")")) {
     do args.push_back(expression());
     while (accept(","));
@@ -318,7 +320,7 @@ std::vector<Ex> Parser::arguments() {
   return args;
 }
 
-std::string Parser::joined(const std::vector<Ex>& args) {
+std::string Parser::joined(const std::vector<Expression>& args) {
   std::string out;
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (i > 0) out += ", ";
@@ -327,19 +329,20 @@ std::string Parser::joined(const std::vector<Ex>& args) {
   return out;
 }
 
-Ex Parser::server_function(const std::string& name) {
-  const std::vector<Ex> args = arguments();
+Expression Parser::server_function(const std::string& name) {
+  const std::vector<Expression> args = arguments();
   for (const unsigned char c : name) {
     if (!ident_char(c) || c >= 0x80) unsupported("funkcja serwera "_cp, name);
   }
-  return {name + "(" + joined(args) + ")", Ty::kUnknown};
+  return {name + "(" + joined(args) + ")", ValueType::kUnknown};
 }
 
-Parser::Type Parser::type() {
-  Type t{upper_ascii(ident()), {}, {}};
+Parser::DataType Parser::data_type() {
+  DataType t{upper_ascii(ident()), {}, {}};
   const auto digits = [this] {
     const Token& n = take();
-    if (n.kind != Tok::kNumber || n.text.find_first_not_of("0123456789") != std::string::npos) {
+    if (n.kind != TokenKind::kNumber ||
+        n.text.find_first_not_of("0123456789") != std::string::npos) {
       syntax(n);
     }
     return n.text;
@@ -365,14 +368,15 @@ std::optional<std::int64_t> Parser::size_of(const std::string& text) {
   return v;
 }
 
-Ex Parser::converted(const Type& type, const Ex& value, const std::string& style) {
+Expression Parser::converted(const DataType& type, const Expression& value,
+                             const std::string& style) {
   const std::string& n = type.name;
   const auto lower = [](std::string s) {
     for (char& c : s) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
     return s;
   };
   if (n == "DATETIME" || n == "SMALLDATETIME" || n == "DATE" || n == "DATETIME2") {
-    return {"tsql_datetime(" + value.sql + ")", Ty::kText};
+    return {"tsql_datetime(" + value.sql + ")", ValueType::kText};
   }
   if (n == "VARCHAR" || n == "NVARCHAR" || n == "CHAR" || n == "NCHAR" || n == "TEXT") {
     if (!type.scale.empty()) unsupported("skala typu "_cp, n);
@@ -399,7 +403,7 @@ Ex Parser::converted(const Type& type, const Ex& value, const std::string& style
     const std::string pad = (n == "CHAR" || n == "NCHAR") ? "1" : "0";
     return {"tsql_varchar(" + value.sql + ", " + size + ", " + (style.empty() ? "NULL" : style) +
                 ", " + pad + ")",
-            Ty::kText};
+            ValueType::kText};
   }
   if (type.size == "max" ||
       (!type.size.empty() && n != "NUMERIC" && n != "DECIMAL" && n != "FLOAT")) {
@@ -409,7 +413,7 @@ Ex Parser::converted(const Type& type, const Ex& value, const std::string& style
       {"BIT", 1}, {"TINYINT", 8}, {"SMALLINT", 16}, {"INT", 32}, {"INTEGER", 32}, {"BIGINT", 64}};
   for (const auto& [name, bits] : kWhole) {
     if (n == name)
-      return {"tsql_int(" + value.sql + ", " + std::to_string(bits) + ")", Ty::kNumber};
+      return {"tsql_int(" + value.sql + ", " + std::to_string(bits) + ")", ValueType::kNumber};
   }
   if (n == "NUMERIC" || n == "DECIMAL" || n == "MONEY" || n == "SMALLMONEY") {
     // decimal alone is decimal(18, 0); money keeps 4 decimals.
@@ -438,23 +442,23 @@ Ex Parser::converted(const Type& type, const Ex& value, const std::string& style
     }
     return {"tsql_decimal(" + value.sql + ", " + std::to_string(precision) + ", " +
                 std::to_string(scale) + ")",
-            Ty::kNumber};
+            ValueType::kNumber};
   }
-  if (n == "FLOAT" || n == "REAL") return {"tsql_number(" + value.sql + ")", Ty::kNumber};
+  if (n == "FLOAT" || n == "REAL") return {"tsql_number(" + value.sql + ")", ValueType::kNumber};
   unsupported("konwersja na typ "_cp, n);
 }
 
-Ex Parser::function(const std::string& name) {
+Expression Parser::function(const std::string& name) {
   const std::string f = upper_ascii(name);
   if (f == "CONVERT") {
     expect("(");
-    const Type t = type();
+    const DataType t = data_type();
     expect(",");
-    const Ex value = expression();
+    const Expression value = expression();
     std::string style;
     if (accept(",")) {
       const Token& s = take();
-      if (s.kind != Tok::kNumber) unsupported("styl konwersji, który nie jest liczbą"_cp);
+      if (s.kind != TokenKind::kNumber) unsupported("styl konwersji, który nie jest liczbą"_cp);
       style = s.text;
     }
     expect(")");
@@ -462,9 +466,9 @@ Ex Parser::function(const std::string& name) {
   }
   if (f == "CAST") {
     expect("(");
-    const Ex value = expression();
+    const Expression value = expression();
     expect("AS");
-    const Type t = type();
+    const DataType t = data_type();
     expect(")");
     return converted(t, value, {});
   }
@@ -473,16 +477,16 @@ Ex Parser::function(const std::string& name) {
     expect("(");
     const std::string_view part = date_part(ident());
     expect(",");
-    const Ex value = expression();
+    const Expression value = expression();
     expect(")");
     if (part == "WK") {
       // Weeks start on Monday (the weekday numbering of tsql_datepart) and week 1 holds
       // 1 January: the week of a day is (day of year - weekday + 6) / 7 + 1.
       return {"((tsql_datepart('DY', " + value.sql + ") - tsql_datepart('DW', " + value.sql +
                   ") + 6) / 7 + 1)",
-              Ty::kNumber};
+              ValueType::kNumber};
     }
-    return {"tsql_datepart('" + std::string(part) + "', " + value.sql + ")", Ty::kNumber};
+    return {"tsql_datepart('" + std::string(part) + "', " + value.sql + ")", ValueType::kNumber};
   }
   if (f == "COUNT") {
     expect("(");
@@ -494,74 +498,74 @@ Ex Parser::function(const std::string& name) {
       out += expression().sql;
     }
     expect(")");
-    return {out + ")", Ty::kNumber};
+    return {out + ")", ValueType::kNumber};
   }
   if (f == "SUM" || f == "AVG" || f == "MIN" || f == "MAX") {
     expect("(");
     std::string out = f == "AVG" ? "avg(" : (f == "SUM" ? "sum(" : (f == "MIN" ? "min(" : "max("));
     if (accept("DISTINCT")) out += "DISTINCT ";
-    const Ex e = expression();
+    const Expression e = expression();
     expect(")");
     if (f == "MIN" || f == "MAX") {
-      return {out + e.sql + ")", e.ty};
+      return {out + e.sql + ")", e.type};
     }
-    return {out + e.sql + ")", Ty::kNumber};
+    return {out + e.sql + ")", ValueType::kNumber};
   }
   struct Mapping {
     std::string_view tsql;
     std::string_view target;
     int min_args;
     int max_args;
-    Ty result;  // kUnknown: the type of the first argument
+    ValueType result;  // kUnknown: the type of the first argument
   };
   static constexpr Mapping kFunctions[] = {
-      {"SUBSTRING", "tsql_substring", 3, 3, Ty::kText},
-      {"LEFT", "tsql_left", 2, 2, Ty::kText},
-      {"RIGHT", "tsql_right", 2, 2, Ty::kText},
-      {"LEN", "tsql_len", 1, 1, Ty::kNumber},
-      {"REVERSE", "tsql_reverse", 1, 1, Ty::kText},
-      {"CHARINDEX", "tsql_charindex", 2, 3, Ty::kNumber},
-      {"STUFF", "tsql_stuff", 4, 4, Ty::kText},
-      {"REPLACE", "tsql_replace", 3, 3, Ty::kText},
-      {"REPLICATE", "tsql_replicate", 2, 2, Ty::kText},
-      {"SPACE", "tsql_space", 1, 1, Ty::kText},
-      {"UPPER", "tsql_upper", 1, 1, Ty::kText},
-      {"LOWER", "tsql_lower", 1, 1, Ty::kText},
-      {"LTRIM", "tsql_ltrim", 1, 1, Ty::kText},
-      {"RTRIM", "tsql_rtrim", 1, 1, Ty::kText},
-      {"ISNULL", "ifnull", 2, 2, Ty::kUnknown},
-      {"COALESCE", "coalesce", 2, 16, Ty::kUnknown},
-      {"NULLIF", "nullif", 2, 2, Ty::kUnknown},
-      {"ABS", "abs", 1, 1, Ty::kNumber},
-      {"ROUND", "tsql_round", 2, 3, Ty::kNumber},
-      {"FLOOR", "tsql_floor", 1, 1, Ty::kNumber},
-      {"CEILING", "tsql_ceiling", 1, 1, Ty::kNumber},
-      {"SIGN", "sign", 1, 1, Ty::kNumber},
-      {"GETDATE", "tsql_getdate", 0, 0, Ty::kText},
-      {"YEAR", "tsql_year", 1, 1, Ty::kNumber},
-      {"MONTH", "tsql_month", 1, 1, Ty::kNumber},
-      {"DAY", "tsql_day", 1, 1, Ty::kNumber},
-      {"ASCII", "tsql_ascii", 1, 1, Ty::kNumber},
-      {"CHAR", "tsql_char", 1, 1, Ty::kText},
+      {"SUBSTRING", "tsql_substring", 3, 3, ValueType::kText},
+      {"LEFT", "tsql_left", 2, 2, ValueType::kText},
+      {"RIGHT", "tsql_right", 2, 2, ValueType::kText},
+      {"LEN", "tsql_len", 1, 1, ValueType::kNumber},
+      {"REVERSE", "tsql_reverse", 1, 1, ValueType::kText},
+      {"CHARINDEX", "tsql_charindex", 2, 3, ValueType::kNumber},
+      {"STUFF", "tsql_stuff", 4, 4, ValueType::kText},
+      {"REPLACE", "tsql_replace", 3, 3, ValueType::kText},
+      {"REPLICATE", "tsql_replicate", 2, 2, ValueType::kText},
+      {"SPACE", "tsql_space", 1, 1, ValueType::kText},
+      {"UPPER", "tsql_upper", 1, 1, ValueType::kText},
+      {"LOWER", "tsql_lower", 1, 1, ValueType::kText},
+      {"LTRIM", "tsql_ltrim", 1, 1, ValueType::kText},
+      {"RTRIM", "tsql_rtrim", 1, 1, ValueType::kText},
+      {"ISNULL", "ifnull", 2, 2, ValueType::kUnknown},
+      {"COALESCE", "coalesce", 2, 16, ValueType::kUnknown},
+      {"NULLIF", "nullif", 2, 2, ValueType::kUnknown},
+      {"ABS", "abs", 1, 1, ValueType::kNumber},
+      {"ROUND", "tsql_round", 2, 3, ValueType::kNumber},
+      {"FLOOR", "tsql_floor", 1, 1, ValueType::kNumber},
+      {"CEILING", "tsql_ceiling", 1, 1, ValueType::kNumber},
+      {"SIGN", "sign", 1, 1, ValueType::kNumber},
+      {"GETDATE", "tsql_getdate", 0, 0, ValueType::kText},
+      {"YEAR", "tsql_year", 1, 1, ValueType::kNumber},
+      {"MONTH", "tsql_month", 1, 1, ValueType::kNumber},
+      {"DAY", "tsql_day", 1, 1, ValueType::kNumber},
+      {"ASCII", "tsql_ascii", 1, 1, ValueType::kNumber},
+      {"CHAR", "tsql_char", 1, 1, ValueType::kText},
   };
   for (const auto& m : kFunctions) {
     if (f != m.tsql) continue;
-    const std::vector<Ex> args = arguments();
+    const std::vector<Expression> args = arguments();
     const auto count = static_cast<int>(args.size());
     if (count < m.min_args || count > m.max_args) {
       throw Failure{std::string("Zła liczba argumentów funkcji "_cp) + f};
     }
-    Ty ty = m.result;
-    if (ty == Ty::kUnknown) {
-      for (const Ex& a : args) {
-        if (a.ty != Ty::kNull) {
-          ty = a.ty;
+    ValueType result_type = m.result;
+    if (result_type == ValueType::kUnknown) {
+      for (const Expression& a : args) {
+        if (a.type != ValueType::kNull) {
+          result_type = a.type;
           break;
         }
       }
     }
     if (m.tsql == "ROUND" && count == 3) unsupported("ROUND z obcinaniem"_cp);
-    return {std::string(m.target) + "(" + joined(args) + ")", ty};
+    return {std::string(m.target) + "(" + joined(args) + ")", result_type};
   }
   unsupported("funkcja "_cp, name);
 }

@@ -48,19 +48,19 @@ std::vector<Token> tokenize(std::string_view s) {
         }
         break;
       }
-      out.push_back({Tok::kString, std::move(text), start});
+      out.push_back({TokenKind::kString, std::move(text), start});
     } else if (ident_start(c)) {
       while (i < n && ident_char(static_cast<unsigned char>(s[i]))) ++i;
-      out.push_back({Tok::kIdent, std::string(s.substr(start, i - start)), start});
+      out.push_back({TokenKind::kIdent, std::string(s.substr(start, i - start)), start});
     } else if (c == '[') {
       const auto end = s.find(']', i + 1);
       if (end == std::string_view::npos) unsupported("niezamknięty nawias [ ]"_cp);
-      out.push_back({Tok::kIdent, std::string(s.substr(i + 1, end - i - 1)), start});
+      out.push_back({TokenKind::kIdent, std::string(s.substr(i + 1, end - i - 1)), start});
       i = end + 1;
     } else if (c == '"') {
       const auto end = s.find('"', i + 1);
       if (end == std::string_view::npos) unsupported("niezamknięty cudzysłów"_cp);
-      out.push_back({Tok::kIdent, std::string(s.substr(i + 1, end - i - 1)), start});
+      out.push_back({TokenKind::kIdent, std::string(s.substr(i + 1, end - i - 1)), start});
       i = end + 1;
     } else if (digit(c) || (c == '.' && i + 1 < n && digit(static_cast<unsigned char>(s[i + 1])))) {
       while (i < n && digit(static_cast<unsigned char>(s[i]))) ++i;
@@ -77,9 +77,9 @@ std::vector<Token> tokenize(std::string_view s) {
         }
       }
       if (i < n && ident_start(static_cast<unsigned char>(s[i]))) {
-        syntax({Tok::kNumber, std::string(s.substr(start, i - start + 1)), start});
+        syntax({TokenKind::kNumber, std::string(s.substr(start, i - start + 1)), start});
       }
-      out.push_back({Tok::kNumber, std::string(s.substr(start, i - start)), start});
+      out.push_back({TokenKind::kNumber, std::string(s.substr(start, i - start)), start});
     } else if (c == '@') {
       unsupported("zmienne (@)"_cp);
     } else {
@@ -91,13 +91,13 @@ std::vector<Token> tokenize(std::string_view s) {
       if (sym == "!<" || sym == "!>" || sym == "||") unsupported("operator " + sym);
       static constexpr std::string_view kOne = "=<>+-*/%(),.;";
       if (sym.size() == 1 && kOne.find(sym[0]) == std::string_view::npos) {
-        syntax({Tok::kSymbol, sym, start});
+        syntax({TokenKind::kSymbol, sym, start});
       }
       i += sym.size();
-      out.push_back({Tok::kSymbol, std::move(sym), start});
+      out.push_back({TokenKind::kSymbol, std::move(sym), start});
     }
   }
-  out.push_back({Tok::kEnd, {}, n});
+  out.push_back({TokenKind::kEnd, {}, n});
   return out;
 }
 

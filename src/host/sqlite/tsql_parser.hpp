@@ -14,11 +14,11 @@
 
 namespace funkcja::sqlite::tsql {
 
-enum class Ty { kUnknown, kText, kNumber, kNull };
+enum class ValueType { kUnknown, kText, kNumber, kNull };
 
-struct Ex {
+struct Expression {
   std::string sql;
-  Ty ty = Ty::kUnknown;
+  ValueType type = ValueType::kUnknown;  // of its value, as far as the translation can tell
   bool integer_literal = false;
 };
 
@@ -70,49 +70,51 @@ class Parser : private TokenStream {
   std::string alias_if_any();
 
   // One table of a FROM clause: its translation and, for a stored table, its name and alias.
-  struct TableRef {
+  struct TableReference {
     std::string sql;
     std::string table;  // empty for a subquery or a table function
     std::string alias;  // empty when none was written
   };
-  TableRef table_ref();
+  TableReference table_ref();
   static std::string fill_template(const std::string& tmpl, const std::vector<std::string>& args);
-  std::string from_list(std::vector<TableRef>* refs = nullptr);
+  std::string from_list(std::vector<TableReference>* refs = nullptr);
   std::string insert();
   std::string update();
-  static const TableRef* target_in_from(std::string_view target, const std::vector<TableRef>& refs);
+  static const TableReference* target_in_from(std::string_view target,
+                                              const std::vector<TableReference>& refs);
   std::string remove();
   CallStatement call();
   CallArg call_arg();
 
   // expressions
   std::string condition() { return expression().sql; }
-  Ex expression() { return or_expr(); }
-  Ex or_expr();
-  Ex and_expr();
-  Ex not_expr();
-  static std::string collated(const Ex& e) { return "(" + e.sql + ") COLLATE PL"; }
-  Ex predicate();
-  Ex additive();
-  Ex multiplicative();
-  Ex unary();
+  Expression expression() { return or_expr(); }
+  Expression or_expr();
+  Expression and_expr();
+  Expression not_expr();
+  static std::string collated(const Expression& e) { return "(" + e.sql + ") COLLATE PL"; }
+  Expression predicate();
+  Expression additive();
+  Expression multiplicative();
+  Expression unary();
   void count_operand();
-  Ex primary();
-  Ex case_expr();
-  std::vector<Ex> arguments();
-  static std::string joined(const std::vector<Ex>& args);
-  Ex server_function(const std::string& name);
+  Expression primary();
+  Expression case_expr();
+  std::vector<Expression> arguments();
+  static std::string joined(const std::vector<Expression>& args);
+  Expression server_function(const std::string& name);
 
   // Data type of convert/cast: the name and its sizes as written ("max" for MAX), if any.
-  struct Type {
+  struct DataType {
     std::string name;
     std::string size;
     std::string scale;
   };
-  Type type();
+  DataType data_type();
   static std::optional<std::int64_t> size_of(const std::string& text);
-  static Ex converted(const Type& type, const Ex& value, const std::string& style);
-  Ex function(const std::string& name);
+  static Expression converted(const DataType& type, const Expression& value,
+                              const std::string& style);
+  Expression function(const std::string& name);
 
   int depth_ = 0;
 

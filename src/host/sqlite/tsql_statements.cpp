@@ -57,7 +57,7 @@ std::string nesting_message(std::string_view construct) {
 Translation Parser::run() {
   Translation t;
   const Token& first = peek();
-  if (first.kind != Tok::kIdent) syntax(first);
+  if (first.kind != TokenKind::kIdent) syntax(first);
   if (is("SELECT")) {
     t.sql = select();
   } else if (is("INSERT")) {
@@ -72,9 +72,9 @@ Translation Parser::run() {
     unsupported("polecenie " + upper_ascii(first.text));
   }
   accept(";");
-  if (peek().kind != Tok::kEnd) {
+  if (peek().kind != TokenKind::kEnd) {
     if (is("UNION") || is("EXCEPT") || is("INTERSECT")) unsupported(upper_ascii(peek().text));
-    if (peek().kind == Tok::kIdent &&
+    if (peek().kind == TokenKind::kIdent &&
         (is("SELECT") || is("INSERT") || is("UPDATE") || is("DELETE"))) {
       unsupported("kilka poleceń w jednym"_cp);
     }
@@ -105,7 +105,8 @@ std::string Parser::select() {
   if (accept("TOP")) {
     const bool paren = accept("(");
     const Token& n = peek();
-    if (n.kind != Tok::kNumber || n.text.find_first_not_of("0123456789") != std::string::npos) {
+    if (n.kind != TokenKind::kNumber ||
+        n.text.find_first_not_of("0123456789") != std::string::npos) {
       unsupported("TOP z wyrażeniem"_cp);
     }
     limit = take().text;
@@ -153,14 +154,14 @@ std::string Parser::select_list() {
       out += "*";
       continue;
     }
-    if (peek().kind == Tok::kIdent && is_sym(".", 1) && is_sym("*", 2)) {
+    if (peek().kind == TokenKind::kIdent && is_sym(".", 1) && is_sym("*", 2)) {
       out += quote_ident(take().text) + ".*";
       take();
       take();
       continue;
     }
     // alias = expression
-    if (peek().kind == Tok::kIdent && is_sym("=", 1) && !reserved(peek().text)) {
+    if (peek().kind == TokenKind::kIdent && is_sym("=", 1) && !reserved(peek().text)) {
       const std::string alias = take().text;
       take();
       out += expression().sql + " AS " + quote_ident(alias);
@@ -169,10 +170,10 @@ std::string Parser::select_list() {
     out += expression().sql;
     if (accept("AS")) {
       const Token& a = take();
-      if (a.kind != Tok::kIdent && a.kind != Tok::kString) syntax(a);
+      if (a.kind != TokenKind::kIdent && a.kind != TokenKind::kString) syntax(a);
       out += " AS " + quote_ident(a.text);
-    } else if ((peek().kind == Tok::kIdent && !reserved(peek().text)) ||
-               peek().kind == Tok::kString) {
+    } else if ((peek().kind == TokenKind::kIdent && !reserved(peek().text)) ||
+               peek().kind == TokenKind::kString) {
       out += " AS " + quote_ident(take().text);
     }
   } while (accept(","));
@@ -183,7 +184,7 @@ std::string Parser::ordering(bool directions) {
   std::string out;
   do {
     if (!out.empty()) out += ", ";
-    const Ex e = expression();
+    const Expression e = expression();
     out += e.integer_literal ? e.sql : e.sql + " COLLATE PL";
     if (directions) {
       if (accept("DESC")) {
@@ -201,7 +202,7 @@ void Parser::skip_hints() {
   while (true) {
     if (is("WITH") && is_sym("(", 1)) {
       take();
-    } else if (!(is_sym("(") && peek(1).kind == Tok::kIdent && table_hint(peek(1).text))) {
+    } else if (!(is_sym("(") && peek(1).kind == TokenKind::kIdent && table_hint(peek(1).text))) {
       return;
     }
     expect("(");
@@ -229,7 +230,7 @@ std::string Parser::table_name() {
 // The alias of a table, as written; empty when there is none.
 std::string Parser::alias_name() {
   if (accept("AS")) return ident();
-  if (peek().kind == Tok::kIdent && !reserved(peek().text) && !table_hint(peek().text)) {
+  if (peek().kind == TokenKind::kIdent && !reserved(peek().text) && !table_hint(peek().text)) {
     return take().text;
   }
   return {};
@@ -240,7 +241,7 @@ std::string Parser::alias_if_any() {
   return alias.empty() ? alias : " AS " + quote_ident(alias);
 }
 
-Parser::TableRef Parser::table_ref() {
+Parser::TableReference Parser::table_ref() {
   if (is_sym("(")) {
     take();
     if (!is("SELECT")) unsupported("nawias w klauzuli FROM"_cp);
@@ -252,7 +253,7 @@ Parser::TableRef Parser::table_ref() {
   }
   const std::string name = table_name();
   std::string out;
-  if (is_sym("(") && !(peek(1).kind == Tok::kIdent && table_hint(peek(1).text))) {
+  if (is_sym("(") && !(peek(1).kind == TokenKind::kIdent && table_hint(peek(1).text))) {
     // dbo.FUNCTION(args): a table function of the server
     const auto tmpl = table_function(name);
     if (!tmpl) unsupported("funkcja tabelaryczna "_cp, name);
@@ -268,7 +269,7 @@ Parser::TableRef Parser::table_ref() {
     if (alias.empty()) alias = name;
     return {out + " AS " + quote_ident(alias), {}, alias};
   }
-  TableRef ref{quote_ident(name), name, {}};
+  TableReference ref{quote_ident(name), name, {}};
   skip_hints();
   ref.alias = alias_name();
   if (!ref.alias.empty()) ref.sql += " AS " + quote_ident(ref.alias);
@@ -297,9 +298,9 @@ std::string Parser::fill_template(const std::string& tmpl, const std::vector<std
 }
 
 // The tables of a FROM clause, joined; each table is also listed in *refs when given.
-std::string Parser::from_list(std::vector<TableRef>* refs) {
+std::string Parser::from_list(std::vector<TableReference>* refs) {
   const auto next_ref = [&] {
-    TableRef ref = table_ref();
+    TableReference ref = table_ref();
     if (refs != nullptr) refs->push_back(ref);
     return std::move(ref.sql);
   };
@@ -419,13 +420,13 @@ std::string Parser::update() {
     a.value = expression().sql;
     set.push_back(std::move(a));
   } while (accept(","));
-  std::vector<TableRef> refs;
+  std::vector<TableReference> refs;
   std::string from;
   if (accept("FROM")) from = from_list(&refs);
   std::string where;
   if (accept("WHERE")) where = condition();
 
-  const TableRef* in_from = target_in_from(target, refs);
+  const TableReference* in_from = target_in_from(target, refs);
   for (const Assignment& a : set) {
     const bool names_target = a.qualifier.empty() || iequals(a.qualifier, target) ||
                               (in_from != nullptr && (iequals(a.qualifier, in_from->alias) ||
@@ -463,16 +464,16 @@ std::string Parser::update() {
 
 // The FROM's table that an UPDATE's target names, or null when none does. A name that fits
 // more than one table, or a subquery, cannot be translated exactly and is refused.
-const Parser::TableRef* Parser::target_in_from(std::string_view target,
-                                               const std::vector<TableRef>& refs) {
-  const TableRef* found = nullptr;
-  for (const TableRef& r : refs) {
+const Parser::TableReference* Parser::target_in_from(std::string_view target,
+                                                     const std::vector<TableReference>& refs) {
+  const TableReference* found = nullptr;
+  for (const TableReference& r : refs) {
     if (r.alias.empty() || !iequals(r.alias, target)) continue;
     if (found != nullptr) unsupported("UPDATE z niejednoznacznym aliasem "_cp, target);
     found = &r;
   }
   if (found == nullptr) {
-    for (const TableRef& r : refs) {
+    for (const TableReference& r : refs) {
       if (!iequals(r.table, target)) continue;
       if (found != nullptr)
         unsupported("UPDATE tabeli występującej kilka razy w FROM: "_cp, target);
@@ -501,7 +502,7 @@ CallStatement Parser::call() {
   CallStatement c;
   c.name = table_name();
   const bool paren = accept("(");
-  const bool any = paren ? !is_sym(")") : peek().kind != Tok::kEnd && !is_sym(";");
+  const bool any = paren ? !is_sym(")") : peek().kind != TokenKind::kEnd && !is_sym(";");
   if (any) {
     do c.args.push_back(call_arg());
     while (accept(","));
@@ -519,10 +520,10 @@ CallArg Parser::call_arg() {
     accept("+");
   }
   const Token& t = peek();
-  if (t.kind == Tok::kString && !negative) {
+  if (t.kind == TokenKind::kString && !negative) {
     a.kind = CallArg::Kind::kText;
     a.text = take().text;
-  } else if (t.kind == Tok::kNumber) {
+  } else if (t.kind == TokenKind::kNumber) {
     const std::string spelled = (negative ? "-" : "") + take().text;
     a.text = spelled;
     std::int64_t v = 0;
@@ -534,7 +535,7 @@ CallArg Parser::call_arg() {
       a.kind = CallArg::Kind::kReal;
       a.real = std::strtod(spelled.c_str(), nullptr);
     }
-  } else if (t.kind == Tok::kIdent && iequals(t.text, "NULL") && !negative) {
+  } else if (t.kind == TokenKind::kIdent && iequals(t.text, "NULL") && !negative) {
     take();
   } else {
     unsupported("argument procedury, który nie jest stałą"_cp);

@@ -18,12 +18,12 @@ std::string excerpt(std::string_view text, std::size_t limit) {
 
 [[noreturn]] void syntax(const Token& near) {
   std::string m("Błąd składni SQL w pobliżu "_cp);
-  if (near.kind == Tok::kEnd) {
+  if (near.kind == TokenKind::kEnd) {
     m += "końca polecenia"_cp;
   } else {
     const std::string shown = excerpt(near.text, 60);
     m += '\'';
-    m += near.kind == Tok::kString ? "'" + shown + "'" : shown;
+    m += near.kind == TokenKind::kString ? "'" + shown + "'" : shown;
     m += '\'';
   }
   throw Failure{m};

@@ -11,10 +11,10 @@
 
 namespace funkcja::sqlite::tsql {
 
-enum class Tok { kIdent, kNumber, kString, kSymbol, kEnd };
+enum class TokenKind { kIdent, kNumber, kString, kSymbol, kEnd };
 
 struct Token {
-  Tok kind;
+  TokenKind kind;
   std::string text;  // identifiers without brackets; strings without quotes, unescaped
   std::size_t offset;
 };
@@ -58,29 +58,29 @@ std::string upper_ascii(std::string_view s);
 // past it keeps returning it.
 class TokenStream {
  public:
-  explicit TokenStream(std::vector<Token> tokens) : toks_(std::move(tokens)) {}
+  explicit TokenStream(std::vector<Token> tokens) : tokens_(std::move(tokens)) {}
 
   const Token& peek(std::size_t ahead = 0) const {
-    const std::size_t i = std::min(pos_ + ahead, toks_.size() - 1);
-    return toks_[i];
+    const std::size_t i = std::min(position_ + ahead, tokens_.size() - 1);
+    return tokens_[i];
   }
   const Token& take() {
-    const Token& t = toks_[pos_];
-    if (pos_ + 1 < toks_.size()) ++pos_;
+    const Token& t = tokens_[position_];
+    if (position_ + 1 < tokens_.size()) ++position_;
     return t;
   }
   bool is(std::string_view word, std::size_t ahead = 0) const {
     const Token& t = peek(ahead);
-    return t.kind == Tok::kIdent && iequals(t.text, word);
+    return t.kind == TokenKind::kIdent && iequals(t.text, word);
   }
   bool is_sym(std::string_view sym, std::size_t ahead = 0) const {
     const Token& t = peek(ahead);
-    return t.kind == Tok::kSymbol && t.text == sym;
+    return t.kind == TokenKind::kSymbol && t.text == sym;
   }
   bool accept(std::string_view word_or_sym) {
     const Token& t = peek();
-    if ((t.kind == Tok::kIdent && iequals(t.text, word_or_sym)) ||
-        (t.kind == Tok::kSymbol && t.text == word_or_sym)) {
+    if ((t.kind == TokenKind::kIdent && iequals(t.text, word_or_sym)) ||
+        (t.kind == TokenKind::kSymbol && t.text == word_or_sym)) {
       take();
       return true;
     }
@@ -91,13 +91,13 @@ class TokenStream {
   }
   std::string ident() {
     const Token& t = peek();
-    if (t.kind != Tok::kIdent) syntax(t);
+    if (t.kind != TokenKind::kIdent) syntax(t);
     return take().text;
   }
 
  protected:
-  std::vector<Token> toks_;
-  std::size_t pos_ = 0;
+  std::vector<Token> tokens_;
+  std::size_t position_ = 0;
 };
 
 }  // namespace funkcja::sqlite::tsql
