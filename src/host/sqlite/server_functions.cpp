@@ -21,6 +21,13 @@ std::map<std::string, std::string>& table_functions() {
 
 }  // namespace
 
+const ServerFunction* server_function(std::string_view server_name) {
+  for (const ServerFunction& f : server_functions()) {
+    if (!f.server_name.empty() && tsql::iequals(f.server_name, server_name)) return &f;
+  }
+  return nullptr;
+}
+
 namespace tsql {
 
 std::optional<std::string> table_function(std::string_view name) {

@@ -279,7 +279,7 @@ Expression Parser::primary() {
   if (iequals(name, "dbo") && is_sym(".") && peek(1).kind == TokenKind::kIdent && is_sym("(", 2)) {
     take();
     Level level(*this, "wywołania funkcji"_cp);
-    return server_function(take().text);
+    return dbo_function(take().text);
   }
   while (accept(".")) {
     if (accept("*")) unsupported("* w wyrażeniu"_cp);
@@ -329,7 +329,7 @@ std::string Parser::joined(const std::vector<Expression>& args) {
   return out;
 }
 
-Expression Parser::server_function(const std::string& name) {
+Expression Parser::dbo_function(const std::string& name) {
   const std::vector<Expression> args = arguments();
   for (const unsigned char c : name) {
     if (!ident_char(c) || c >= 0x80) unsupported("funkcja serwera "_cp, name);
@@ -511,63 +511,25 @@ Expression Parser::function(const std::string& name) {
     }
     return {out + e.sql + ")", ValueType::kNumber};
   }
-  struct Mapping {
-    std::string_view tsql;
-    std::string_view target;
-    int min_args;
-    int max_args;
-    ValueType result;  // kUnknown: the type of the first argument
-  };
-  static constexpr Mapping kFunctions[] = {
-      {"SUBSTRING", "tsql_substring", 3, 3, ValueType::kText},
-      {"LEFT", "tsql_left", 2, 2, ValueType::kText},
-      {"RIGHT", "tsql_right", 2, 2, ValueType::kText},
-      {"LEN", "tsql_len", 1, 1, ValueType::kNumber},
-      {"REVERSE", "tsql_reverse", 1, 1, ValueType::kText},
-      {"CHARINDEX", "tsql_charindex", 2, 3, ValueType::kNumber},
-      {"STUFF", "tsql_stuff", 4, 4, ValueType::kText},
-      {"REPLACE", "tsql_replace", 3, 3, ValueType::kText},
-      {"REPLICATE", "tsql_replicate", 2, 2, ValueType::kText},
-      {"SPACE", "tsql_space", 1, 1, ValueType::kText},
-      {"UPPER", "tsql_upper", 1, 1, ValueType::kText},
-      {"LOWER", "tsql_lower", 1, 1, ValueType::kText},
-      {"LTRIM", "tsql_ltrim", 1, 1, ValueType::kText},
-      {"RTRIM", "tsql_rtrim", 1, 1, ValueType::kText},
-      {"ISNULL", "ifnull", 2, 2, ValueType::kUnknown},
-      {"COALESCE", "coalesce", 2, 16, ValueType::kUnknown},
-      {"NULLIF", "nullif", 2, 2, ValueType::kUnknown},
-      {"ABS", "abs", 1, 1, ValueType::kNumber},
-      {"ROUND", "tsql_round", 2, 3, ValueType::kNumber},
-      {"FLOOR", "tsql_floor", 1, 1, ValueType::kNumber},
-      {"CEILING", "tsql_ceiling", 1, 1, ValueType::kNumber},
-      {"SIGN", "sign", 1, 1, ValueType::kNumber},
-      {"GETDATE", "tsql_getdate", 0, 0, ValueType::kText},
-      {"YEAR", "tsql_year", 1, 1, ValueType::kNumber},
-      {"MONTH", "tsql_month", 1, 1, ValueType::kNumber},
-      {"DAY", "tsql_day", 1, 1, ValueType::kNumber},
-      {"ASCII", "tsql_ascii", 1, 1, ValueType::kNumber},
-      {"CHAR", "tsql_char", 1, 1, ValueType::kText},
-  };
-  for (const auto& m : kFunctions) {
-    if (f != m.tsql) continue;
-    const std::vector<Expression> args = arguments();
-    const auto count = static_cast<int>(args.size());
-    if (count < m.min_args || count > m.max_args) {
-      throw Failure{std::string("Zła liczba argumentów funkcji "_cp) + f};
-    }
-    ValueType result_type = m.result;
-    if (result_type == ValueType::kUnknown) {
-      for (const Expression& a : args) {
-        if (a.type != ValueType::kNull) {
-          result_type = a.type;
-          break;
-        }
+  const ServerFunction* known = server_function(f);
+  if (known == nullptr) unsupported("funkcja "_cp, name);
+  const std::vector<Expression> args = arguments();
+  const auto count = static_cast<int>(args.size());
+  // The server's third argument of ROUND truncates instead; the embedded one does not.
+  if (f == "ROUND" && count == 3) unsupported("ROUND z obcinaniem"_cp);
+  if (count < known->min_args || count > known->max_args) {
+    throw Failure{std::string("Zła liczba argumentów funkcji "_cp) + f};
+  }
+  ValueType result_type = known->result;
+  if (result_type == ValueType::kUnknown) {
+    for (const Expression& a : args) {
+      if (a.type != ValueType::kNull) {
+        result_type = a.type;
+        break;
       }
     }
-    if (m.tsql == "ROUND" && count == 3) unsupported("ROUND z obcinaniem"_cp);
-    return {std::string(m.target) + "(" + joined(args) + ")", result_type};
   }
-  unsupported("funkcja "_cp, name);
+  return {std::string(known->name) + "(" + joined(args) + ")", result_type};
 }
 
 }  // namespace funkcja::sqlite::tsql

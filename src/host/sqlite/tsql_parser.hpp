@@ -9,12 +9,11 @@
 #include <string_view>
 #include <vector>
 
+#include "host/sqlite/server_functions.hpp"
 #include "host/sqlite/translator.hpp"
 #include "host/sqlite/tsql_tokens.hpp"
 
 namespace funkcja::sqlite::tsql {
-
-enum class ValueType { kUnknown, kText, kNumber, kNull };
 
 struct Expression {
   std::string sql;
@@ -102,7 +101,7 @@ class Parser : private TokenStream {
   Expression case_expr();
   std::vector<Expression> arguments();
   static std::string joined(const std::vector<Expression>& args);
-  Expression server_function(const std::string& name);
+  Expression dbo_function(const std::string& name);
 
   // Data type of convert/cast: the name and its sizes as written ("max" for MAX), if any.
   struct DataType {
