@@ -273,7 +273,7 @@ Expression Parser::primary() {
   std::string name = take().text;
   if (is_sym("(")) {
     Level level(*this, "wywołania funkcji"_cp);
-    return function(name);
+    return function_call(name);
   }
   std::string out = quote_ident(name);
   if (iequals(name, "dbo") && is_sym(".") && peek(1).kind == TokenKind::kIdent && is_sym("(", 2)) {
@@ -329,6 +329,7 @@ std::string Parser::joined(const std::vector<Expression>& args) {
   return out;
 }
 
+// dbo.NAME(args): a function of the database's own, called by its name as written.
 Expression Parser::dbo_function(const std::string& name) {
   const std::vector<Expression> args = arguments();
   for (const unsigned char c : name) {
@@ -448,7 +449,9 @@ Expression Parser::converted(const DataType& type, const Expression& value,
   unsupported("konwersja na typ "_cp, n);
 }
 
-Expression Parser::function(const std::string& name) {
+// A call of one of the server's functions: conversions, date parts and aggregates here, the
+// rest through the table of server functions.
+Expression Parser::function_call(const std::string& name) {
   const std::string f = upper_ascii(name);
   if (f == "CONVERT") {
     expect("(");

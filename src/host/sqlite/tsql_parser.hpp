@@ -23,8 +23,11 @@ struct Expression {
 
 // Words that end an expression or a table reference and so are never aliases.
 bool reserved(std::string_view word);
+// The server's table hints (NOLOCK ...), which the embedded database does without.
 bool table_hint(std::string_view word);
+// A name between double quotes, as the embedded database reads it.
 std::string quote_ident(std::string_view name);
+// The refusal of a construct nested past kMaxNesting.
 std::string nesting_message(std::string_view construct);
 
 // The server's name or abbreviation of a date part, as tsql_datepart spells it; any other
@@ -66,7 +69,6 @@ class Parser : private TokenStream {
   void skip_hints();
   std::string table_name();
   std::string alias_name();
-  std::string alias_if_any();
 
   // One table of a FROM clause: its translation and, for a stored table, its name and alias.
   struct TableReference {
@@ -113,7 +115,7 @@ class Parser : private TokenStream {
   static std::optional<std::int64_t> size_of(const std::string& text);
   static Expression converted(const DataType& type, const Expression& value,
                               const std::string& style);
-  Expression function(const std::string& name);
+  Expression function_call(const std::string& name);
 
   int depth_ = 0;
 

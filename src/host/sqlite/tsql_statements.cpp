@@ -236,11 +236,6 @@ std::string Parser::alias_name() {
   return {};
 }
 
-std::string Parser::alias_if_any() {
-  const std::string alias = alias_name();
-  return alias.empty() ? alias : " AS " + quote_ident(alias);
-}
-
 Parser::TableReference Parser::table_ref() {
   if (is_sym("(")) {
     take();
