@@ -292,7 +292,8 @@ Expression Parser::case_expr() {
   Level level(*this, "CASE");
   expect("CASE");
   std::string out = "CASE";
-  if (!is("WHEN")) out += " " + expression().sql;
+  // Each WHEN compares with the value as "=" does, in the collation.
+  if (!is("WHEN")) out += " " + collated(expression());
   ValueType result_type = ValueType::kUnknown;
   bool first = true;
   while (accept("WHEN")) {
@@ -516,7 +517,7 @@ Expression Parser::function_call(const std::string& name) {
   }
   const ServerFunction* known = server_function(f);
   if (known == nullptr) unsupported("funkcja "_cp, name);
-  const std::vector<Expression> args = arguments();
+  std::vector<Expression> args = arguments();
   const auto count = static_cast<int>(args.size());
   // The server's third argument of ROUND truncates instead; the embedded one does not.
   if (f == "ROUND" && count == 3) unsupported("ROUND z obcinaniem"_cp);
@@ -532,6 +533,8 @@ Expression Parser::function_call(const std::string& name) {
       }
     }
   }
+  // NULLIF compares its arguments as "=" does, in the collation.
+  if (f == "NULLIF") args[0].sql = collated(args[0]);
   return {std::string(known->name) + "(" + joined(args) + ")", result_type};
 }
 
