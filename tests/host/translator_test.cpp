@@ -360,6 +360,31 @@ TEST(TranslationCache, IsBoundedByBytesAndSkipsHugeStatements) {
   EXPECT_EQ(sqlite::translation_cache_bytes(), 0u);
 }
 
+// NULLIF and CASE compare as every other comparison does: case-insensitive and blind to
+// trailing blanks, also when neither side is a column.
+TEST_F(TranslatedSql, NullifAndCaseCompareTextsAsTheCollationDoes) {
+  struct Case {
+    std::string_view expression, value;
+  };
+  const Case cases[] = {
+      {"isnull(nullif('abc', 'ABC'), 'equal')", "equal"},
+      {"isnull(nullif(Substring(nazwa, 1, 3), 'phu'), 'equal')", "equal"},
+      {"isnull(nullif('ab', 'ab  '), 'equal')", "equal"},
+      {"isnull(nullif('żółw', 'ŻÓŁW'), 'equal')"_cp, "equal"},
+      {"isnull(nullif('abc', 'abd'), 'equal')", "abc"},
+      {"isnull(nullif(1, 1), 0)", "0"},
+      {"case Left(nazwa, 3) when 'phu' then 'yes' else 'no' end", "yes"},
+      {"case 'Łódź' when 'ŁÓDŹ  ' then 'yes' else 'no' end"_cp, "yes"},
+      {"case 'a' when 'b' then 'yes' else 'no' end", "no"},
+      {"case 2 when 2 then 'yes' else 'no' end", "yes"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(rows("select " + std::string(c.expression) + " from FIRMA where id_firmy = 1"),
+              texts({c.value}))
+        << c.expression;
+  }
+}
+
 TEST(TranslationCache, ManyThreadsKeepItsAccountsRight) {
   sqlite::clear_translation_cache();
   std::vector<std::thread> threads;

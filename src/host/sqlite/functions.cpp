@@ -14,6 +14,7 @@
 #include "frame/standard_date.hpp"
 #include "host/sqlite/decimal.hpp"
 #include "host/sqlite/polish.hpp"
+#include "host/sqlite/server_functions.hpp"
 
 namespace funkcja::sqlite {
 namespace {
@@ -758,13 +759,6 @@ void fn_char(sqlite3_context* ctx, int, sqlite3_value** argv) {
   result_cp(ctx, std::string(1, static_cast<char>(n)));
 }
 
-struct Function {
-  const char* name;
-  int args;
-  void (*fn)(sqlite3_context*, int, sqlite3_value**);
-  bool deterministic;
-};
-
 // The error of a function that threw; reporting must not throw in turn.
 void report_thrown(sqlite3_context* ctx, std::string_view name, std::string_view what) noexcept {
   try {
@@ -780,9 +774,9 @@ void report_thrown(sqlite3_context* ctx, std::string_view name, std::string_view
 // (the statement would be left running, holding its snapshot), so whatever a function throws
 // becomes the statement's error, with a message.
 void guarded(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
-  const auto* f = static_cast<const Function*>(sqlite3_user_data(ctx));
+  const auto* f = static_cast<const ServerFunction*>(sqlite3_user_data(ctx));
   try {
-    f->fn(ctx, argc, argv);
+    f->body(ctx, argc, argv);
   } catch (const std::bad_alloc&) {
     report_thrown(ctx, f->name, "za mało pamięci."_cp);
   } catch (const std::exception& e) {
@@ -792,42 +786,47 @@ void guarded(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   }
 }
 
-constexpr Function kFunctions[] = {
-    {"like", 2, fn_like, true},
-    {"like", 3, fn_like, true},
-    {"tsql_add", 2, fn_add, true},
-    {"tsql_divide", 2, fn_divide, true},
-    {"tsql_modulo", 2, fn_modulo, true},
-    {"tsql_datetime", 1, fn_datetime, true},
-    {"tsql_varchar", 4, fn_varchar, true},
-    {"tsql_int", 2, fn_int, true},
-    {"tsql_decimal", 3, fn_decimal, true},
-    {"tsql_number", 1, fn_number, true},
-    {"tsql_datepart", 2, fn_datepart, true},
-    {"tsql_year", 1, fn_year, true},
-    {"tsql_month", 1, fn_month, true},
-    {"tsql_day", 1, fn_day, true},
-    {"tsql_getdate", 0, fn_getdate, false},
-    {"tsql_len", 1, fn_len, true},
-    {"tsql_substring", 3, fn_substring, true},
-    {"tsql_left", 2, fn_left, true},
-    {"tsql_right", 2, fn_right, true},
-    {"tsql_reverse", 1, fn_reverse, true},
-    {"tsql_charindex", 2, fn_charindex, true},
-    {"tsql_charindex", 3, fn_charindex, true},
-    {"tsql_stuff", 4, fn_stuff, true},
-    {"tsql_replace", 3, fn_replace, true},
-    {"tsql_replicate", 2, fn_replicate, true},
-    {"tsql_space", 1, fn_space, true},
-    {"tsql_upper", 1, fn_upper, true},
-    {"tsql_lower", 1, fn_lower, true},
-    {"tsql_ltrim", 1, fn_ltrim, true},
-    {"tsql_rtrim", 1, fn_rtrim, true},
-    {"tsql_round", 2, fn_round, true},
-    {"tsql_floor", 1, fn_floor, true},
-    {"tsql_ceiling", 1, fn_ceiling, true},
-    {"tsql_ascii", 1, fn_ascii, true},
-    {"tsql_char", 1, fn_char, true},
+// Every function of a connection. The helpers (no server name) come first: the translator
+// writes them for LIKE, "+", "/", "%", conversions and date parts.
+constexpr ServerFunction kServerFunctions[] = {
+    {"", "like", 2, 3, ValueType::kUnknown, fn_like, true},
+    {"", "tsql_add", 2, 2, ValueType::kUnknown, fn_add, true},
+    {"", "tsql_divide", 2, 2, ValueType::kUnknown, fn_divide, true},
+    {"", "tsql_modulo", 2, 2, ValueType::kUnknown, fn_modulo, true},
+    {"", "tsql_datetime", 1, 1, ValueType::kUnknown, fn_datetime, true},
+    {"", "tsql_varchar", 4, 4, ValueType::kUnknown, fn_varchar, true},
+    {"", "tsql_int", 2, 2, ValueType::kUnknown, fn_int, true},
+    {"", "tsql_decimal", 3, 3, ValueType::kUnknown, fn_decimal, true},
+    {"", "tsql_number", 1, 1, ValueType::kUnknown, fn_number, true},
+    {"", "tsql_datepart", 2, 2, ValueType::kUnknown, fn_datepart, true},
+    {"SUBSTRING", "tsql_substring", 3, 3, ValueType::kText, fn_substring, true},
+    {"LEFT", "tsql_left", 2, 2, ValueType::kText, fn_left, true},
+    {"RIGHT", "tsql_right", 2, 2, ValueType::kText, fn_right, true},
+    {"LEN", "tsql_len", 1, 1, ValueType::kNumber, fn_len, true},
+    {"REVERSE", "tsql_reverse", 1, 1, ValueType::kText, fn_reverse, true},
+    {"CHARINDEX", "tsql_charindex", 2, 3, ValueType::kNumber, fn_charindex, true},
+    {"STUFF", "tsql_stuff", 4, 4, ValueType::kText, fn_stuff, true},
+    {"REPLACE", "tsql_replace", 3, 3, ValueType::kText, fn_replace, true},
+    {"REPLICATE", "tsql_replicate", 2, 2, ValueType::kText, fn_replicate, true},
+    {"SPACE", "tsql_space", 1, 1, ValueType::kText, fn_space, true},
+    {"UPPER", "tsql_upper", 1, 1, ValueType::kText, fn_upper, true},
+    {"LOWER", "tsql_lower", 1, 1, ValueType::kText, fn_lower, true},
+    {"LTRIM", "tsql_ltrim", 1, 1, ValueType::kText, fn_ltrim, true},
+    {"RTRIM", "tsql_rtrim", 1, 1, ValueType::kText, fn_rtrim, true},
+    {"ISNULL", "ifnull", 2, 2, ValueType::kUnknown, nullptr, true},
+    {"COALESCE", "coalesce", 2, 16, ValueType::kUnknown, nullptr, true},
+    {"NULLIF", "nullif", 2, 2, ValueType::kUnknown, nullptr, true},
+    {"ABS", "abs", 1, 1, ValueType::kNumber, nullptr, true},
+    {"ROUND", "tsql_round", 2, 2, ValueType::kNumber, fn_round, true},
+    {"FLOOR", "tsql_floor", 1, 1, ValueType::kNumber, fn_floor, true},
+    {"CEILING", "tsql_ceiling", 1, 1, ValueType::kNumber, fn_ceiling, true},
+    {"SIGN", "sign", 1, 1, ValueType::kNumber, nullptr, true},
+    {"GETDATE", "tsql_getdate", 0, 0, ValueType::kText, fn_getdate, false},
+    {"YEAR", "tsql_year", 1, 1, ValueType::kNumber, fn_year, true},
+    {"MONTH", "tsql_month", 1, 1, ValueType::kNumber, fn_month, true},
+    {"DAY", "tsql_day", 1, 1, ValueType::kNumber, fn_day, true},
+    {"ASCII", "tsql_ascii", 1, 1, ValueType::kNumber, fn_ascii, true},
+    {"CHAR", "tsql_char", 1, 1, ValueType::kText, fn_char, true},
 };
 
 // One token of a LIKE pattern.
@@ -1014,15 +1013,22 @@ bool register_functions(sqlite3* db) {
       SQLITE_OK) {
     return false;
   }
-  for (const Function& f : kFunctions) {
+  for (const ServerFunction& f : kServerFunctions) {
+    if (f.body == nullptr) continue;  // the database's own
     const int flags = SQLITE_UTF8 | (f.deterministic ? SQLITE_DETERMINISTIC : 0);
-    auto* data = const_cast<Function*>(&f);  // read only, by guarded()
-    if (sqlite3_create_function_v2(db, f.name, f.args, flags, data, guarded, nullptr, nullptr,
-                                   nullptr) != SQLITE_OK) {
-      return false;
+    auto* data = const_cast<ServerFunction*>(&f);  // read only, by guarded()
+    for (int args = f.min_args; args <= f.max_args; ++args) {
+      if (sqlite3_create_function_v2(db, f.name, args, flags, data, guarded, nullptr, nullptr,
+                                     nullptr) != SQLITE_OK) {
+        return false;
+      }
     }
   }
   return true;
+}
+
+std::span<const ServerFunction> server_functions() {
+  return kServerFunctions;
 }
 
 }  // namespace funkcja::sqlite

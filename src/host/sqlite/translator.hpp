@@ -16,6 +16,11 @@
 //
 // A text literal may hold any byte, NUL included: the embedded database reads its statement
 // only up to a NUL, so such a text is written as the hex bytes of its UTF-8 form.
+//
+// This header is the translator's whole interface. Behind it: tsql_lexer (the tokens) and
+// tsql_tokens (the stream the parser reads), tsql_statements and tsql_expressions (the parser,
+// in tsql_parser.hpp), server_functions (the one table of the server's functions, shared with
+// the registration on each connection) and translation_cache.
 #pragma once
 
 #include <cstdint>
