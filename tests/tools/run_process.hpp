@@ -20,8 +20,14 @@ struct ProcessResult {
 inline ProcessResult run_process(const std::string& program, const std::vector<std::string>& args,
                                  const std::string& input = "",
                                  const std::vector<std::string>& env = {}) {
+  // Close-on-exec pipes: when several threads start programs at once, a child must not keep
+  // another child's pipe ends open, or that child never sees the end of its input and its
+  // parent never sees the end of its output.
   int in[2], out[2], err[2];
-  if (::pipe(in) != 0 || ::pipe(out) != 0 || ::pipe(err) != 0) return {};
+  if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0 ||
+      ::pipe2(err, O_CLOEXEC) != 0) {
+    return {};
+  }
   const pid_t pid = ::fork();
   if (pid == 0) {
     ::dup2(in[0], 0);
