@@ -1,0 +1,38 @@
+#include "frame/cp1250.hpp"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "frame/cp_literal.hpp"
+
+namespace funkcja::cp1250 {
+namespace {
+
+using namespace funkcja::literals;
+
+// Every code point, looked up, gives the byte that a search of the code page finds.
+TEST(Cp1250, EveryCodePointMapsToTheByteOfTheSameCharacter) {
+  std::array<std::optional<unsigned char>, 0x10000> searched{};
+  for (int b = 0; b < 256; ++b) searched[to_unicode(static_cast<unsigned char>(b))] = b;
+  for (char32_t cp = 0; cp <= 0x10FFFF; ++cp) {
+    const auto expected = cp < searched.size() ? searched[cp] : std::nullopt;
+    ASSERT_EQ(from_unicode(cp), expected) << std::hex << static_cast<std::uint32_t>(cp);
+  }
+}
+
+TEST(Cp1250, EveryByteSurvivesARoundTripThroughUtf8) {
+  std::string all;
+  for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));
+  const auto back = utf8_to_cp1250(cp1250_to_utf8(all));
+  EXPECT_FALSE(back.error);
+  EXPECT_EQ(back.text, all);
+  EXPECT_EQ(utf8_to_cp1250("€™").text, "€™"_cp);
+  EXPECT_EQ(utf8_to_cp1250("a\u2123").error, ConversionError::kNotRepresentable);
+  EXPECT_EQ(utf8_to_cp1250("\U0001F600").error, ConversionError::kNotRepresentable);
+}
+
+}  // namespace
+}  // namespace funkcja::cp1250
