@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "frame/cp1250_case.hpp"
 #include "frame/cp_literal.hpp"
 
 namespace funkcja::cp1250 {
@@ -32,6 +33,37 @@ TEST(Cp1250, EveryByteSurvivesARoundTripThroughUtf8) {
   EXPECT_EQ(utf8_to_cp1250("€™").text, "€™"_cp);
   EXPECT_EQ(utf8_to_cp1250("a\u2123").error, ConversionError::kNotRepresentable);
   EXPECT_EQ(utf8_to_cp1250("\U0001F600").error, ConversionError::kNotRepresentable);
+}
+
+TEST(Cp1250Case, CasesAreOneListOfPairs) {
+  int changed_by_text_procedures = 0;
+  for (int b = 0; b < 256; ++b) {
+    const auto c = static_cast<unsigned char>(b);
+    // upper and lower are inverse on every letter and leave every other byte alone
+    if (kUpper[c] != c) {
+      EXPECT_EQ(kLower[kUpper[c]], c) << b;
+    }
+    if (kLower[c] != c) {
+      EXPECT_EQ(kUpper[kLower[c]], c) << b;
+    }
+    EXPECT_FALSE(kUpper[c] != c && kLower[c] != c) << b;
+    // the text procedures change a subset of the letters, the same way
+    if (kUpperAsciiPolish[c] != c) {
+      EXPECT_EQ(kUpperAsciiPolish[c], kUpper[c]) << b;
+      ++changed_by_text_procedures;
+    }
+  }
+  EXPECT_EQ(changed_by_text_procedures, 26 + 9);
+  const std::string_view unchanged = "ß×÷§1 "_cp;
+  for (const char c : unchanged) {
+    const auto b = static_cast<unsigned char>(c);
+    EXPECT_EQ(kUpper[b], b);
+    EXPECT_EQ(kLower[b], b);
+  }
+  const auto byte = [](std::string_view letter) { return static_cast<unsigned char>(letter[0]); };
+  EXPECT_EQ(kUpperAsciiPolish[byte("é"_cp)], byte("é"_cp));
+  EXPECT_EQ(kUpper[byte("é"_cp)], byte("É"_cp));
+  EXPECT_EQ(kLower[byte("Ż"_cp)], byte("ż"_cp));
 }
 
 }  // namespace
