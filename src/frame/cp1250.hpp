@@ -54,14 +54,18 @@ constexpr char32_t highest_code_point() {
 // Code point -> byte for every code point up to the highest one the code page holds: one
 // look-up instead of a search through the high half. 0 marks a code point the code page lacks
 // (the byte 0 itself is U+0000, below 0x80, and never looked up here). About 8.5 KiB.
-inline constexpr auto kFromUnicode = [] {
-  std::array<unsigned char, highest_code_point() + 1> table{};
+using FromUnicodeTable = std::array<unsigned char, highest_code_point() + 1>;
+
+constexpr FromUnicodeTable make_from_unicode() {
+  FromUnicodeTable table{};
   for (std::size_t i = 0; i < 0x80; ++i) table[i] = static_cast<unsigned char>(i);
   for (std::size_t i = 0; i < kHighHalf.size(); ++i) {
     table[kHighHalf[i]] = static_cast<unsigned char>(0x80 + i);
   }
   return table;
-}();
+}
+
+inline constexpr FromUnicodeTable kFromUnicode = make_from_unicode();
 
 }  // namespace detail
 
