@@ -1,14 +1,17 @@
 // Code-page conversion of 1 MiB of Polish text, against glibc iconv doing the same
 // conversion (code page 1250 to 852) and against a plain loop that searches the pair list for
-// every byte.
+// every byte; and UTF-8 to code page 1250 at the library's edges, by the look-up table against
+// a search through the high half of the code page for every character.
 #include <benchmark/benchmark.h>
 #include <iconv.h>
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "frame/cp1250.hpp"
 #include "frame/cp_literal.hpp"
 #include "funkcja/codepage.hpp"
 #include "text/codepage_tables.hpp"
@@ -111,6 +114,50 @@ void BM_pair_search_loop(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * in.size()));
 }
 BENCHMARK(BM_pair_search_loop);
+
+// The UTF-8 form of the Polish text, as the command line and the windows receive it.
+const std::string& polish_utf8() {
+  static const std::string text = funkcja::cp1250::cp1250_to_utf8(polish_text());
+  return text;
+}
+
+void BM_utf8_to_cp1250(benchmark::State& state) {
+  const std::string& in = polish_utf8();
+  for (auto _ : state) {
+    auto out = funkcja::cp1250::utf8_to_cp1250(in);
+    benchmark::DoNotOptimize(out.text.data());
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * in.size()));
+}
+BENCHMARK(BM_utf8_to_cp1250);
+
+// The same conversion with the byte of each character found by searching the high half.
+std::optional<unsigned char> searched_byte(char32_t code_point) {
+  if (code_point < 0x80) return static_cast<unsigned char>(code_point);
+  const auto& high = funkcja::cp1250::kHighHalf;
+  for (std::size_t i = 0; i < high.size(); ++i) {
+    if (high[i] == code_point) return static_cast<unsigned char>(0x80 + i);
+  }
+  return std::nullopt;
+}
+
+void BM_utf8_to_cp1250_searching_the_high_half(benchmark::State& state) {
+  const std::string& in = polish_utf8();
+  for (auto _ : state) {
+    std::string out;
+    out.reserve(in.size());
+    std::size_t pos = 0;
+    while (pos < in.size()) {
+      const auto cp = funkcja::cp1250::decode_utf8(in, pos);
+      const auto byte = cp ? searched_byte(*cp) : std::nullopt;
+      if (!byte) break;
+      out.push_back(static_cast<char>(*byte));
+    }
+    benchmark::DoNotOptimize(out.data());
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * in.size()));
+}
+BENCHMARK(BM_utf8_to_cp1250_searching_the_high_half);
 
 }  // namespace
 

@@ -42,13 +42,40 @@ constexpr char32_t to_unicode(unsigned char byte) {
   return byte < 0x80 ? char32_t{byte} : kHighHalf[byte - 0x80];
 }
 
+namespace detail {
+
+// The highest code point that code page 1250 holds (U+2122, the trade mark sign).
+constexpr char32_t highest_code_point() {
+  char32_t highest = 0;
+  for (const char32_t cp : kHighHalf) highest = cp > highest ? cp : highest;
+  return highest;
+}
+
+// Code point -> byte for every code point up to the highest one the code page holds: one
+// look-up instead of a search through the high half. 0 marks a code point the code page lacks
+// (the byte 0 itself is U+0000, below 0x80, and never looked up here). About 8.5 KiB.
+using FromUnicodeTable = std::array<unsigned char, highest_code_point() + 1>;
+
+constexpr FromUnicodeTable make_from_unicode() {
+  FromUnicodeTable table{};
+  for (std::size_t i = 0; i < 0x80; ++i) table[i] = static_cast<unsigned char>(i);
+  for (std::size_t i = 0; i < kHighHalf.size(); ++i) {
+    table[kHighHalf[i]] = static_cast<unsigned char>(0x80 + i);
+  }
+  return table;
+}
+
+inline constexpr FromUnicodeTable kFromUnicode = make_from_unicode();
+
+}  // namespace detail
+
 // The code page 1250 byte of a code point, or nothing when the code page lacks it.
 constexpr std::optional<unsigned char> from_unicode(char32_t code_point) {
   if (code_point < 0x80) return static_cast<unsigned char>(code_point);
-  for (std::size_t i = 0; i < kHighHalf.size(); ++i) {
-    if (kHighHalf[i] == code_point) return static_cast<unsigned char>(0x80 + i);
-  }
-  return std::nullopt;
+  if (code_point >= detail::kFromUnicode.size()) return std::nullopt;
+  const unsigned char byte = detail::kFromUnicode[code_point];
+  if (byte == 0) return std::nullopt;
+  return byte;
 }
 
 // Decodes one UTF-8 sequence at text[pos]; advances pos. Nothing on malformed input

@@ -8,9 +8,9 @@
 #include <optional>
 #include <string>
 
+#include "frame/number_text.hpp"
 #include "frame/standard_date.hpp"
 #include "frame/text_rules.hpp"
-#include "text/decimal_text.hpp"
 #include "text/procedures.hpp"
 
 namespace funkcja::text {
@@ -19,7 +19,7 @@ namespace {
 constexpr std::size_t kAmountWidth = 19;
 constexpr std::size_t kDateWidth = 10;
 // The amount is held with 15 digits, 2 of them decimals.
-constexpr int kAmountIntegerDigits = 13;
+constexpr std::size_t kAmountIntegerDigits = 13;
 
 // "1 234 567,89" with a leading "-" for a negative amount.
 std::string amount_text(std::int64_t hundredths) {
@@ -58,21 +58,23 @@ void append_two_digits(std::string& out, std::int32_t value) {
 // The day, month and year of a standard date written in text; nothing for unreadable text,
 // 0, and days outside the calendar.
 std::optional<date::Civil> read_date(std::string_view day_number) {
-  const auto read = decimal::read_decimal(day_number);
+  const auto read = text::read_decimal(day_number);
   if (!read) return std::nullopt;
-  const auto day = decimal::whole_part(*read);
-  if (!day) return std::nullopt;
-  return date::to_civil(*day);
+  text::DecimalDigits whole = *read;  // the day number is cut toward zero
+  whole.fraction = {};
+  const auto day = text::to_units(whole, 0);
+  if (!day || *day < INT32_MIN || *day > INT32_MAX) return std::nullopt;
+  return date::to_civil(static_cast<std::int32_t>(*day));
 }
 
 }  // namespace
 
 std::string FORMATKWOTA(std::string_view number) {
   std::int64_t hundredths = 0;
-  if (const auto read = decimal::read_decimal(number)) {
-    const auto rounded = decimal::round_to_hundredths(*read, kAmountIntegerDigits);
-    if (!rounded) return std::string(kAmountWidth, '#');
-    hundredths = *rounded;
+  // Read in base 10, so that 0.005 rounds to 0.01 and 1.005 to 1.01 as a person expects.
+  if (const auto read = text::read_decimal(number)) {
+    if (read->integer.size() > kAmountIntegerDigits) return std::string(kAmountWidth, '#');
+    hundredths = *text::to_units(*read, 2);  // 15 digits always fit
   }
   const std::string amount = amount_text(hundredths);
   // A cut amount would show a different number: one that does not fit shows as "#".

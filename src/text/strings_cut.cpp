@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "frame/number_text.hpp"
 #include "frame/text_rules.hpp"
 #include "text/procedures.hpp"
 
@@ -31,23 +32,12 @@ constexpr char kCarriageReturn = '\r';
 // A field number written as text: blanks around it, an optional "+", decimal digits and
 // optionally a decimal point followed by zeros only ("3", " 03 ", "3.0"). Anything else -
 // a sign "-", a fraction, letters, an empty text - gives 0, which selects no field. Values too
-// large for any field saturate, which selects no field either.
+// large for any field give 0 as well.
 std::int64_t field_number(std::string_view s) {
-  constexpr std::int64_t kBeyondAnyField = INT32_MAX;
-  s = text::trim(s);
-  std::size_t i = 0;
-  if (i < s.size() && s[i] == '+') ++i;
-  const std::size_t digits_from = i;
-  std::int64_t value = 0;
-  for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
-    value = std::min<std::int64_t>(value * 10 + (s[i] - '0'), kBeyondAnyField);
-  }
-  if (i == digits_from) return 0;
-  if (i < s.size() && s[i] == '.') {
-    for (++i; i < s.size() && s[i] == '0'; ++i) {
-    }
-  }
-  return i == s.size() ? value : 0;
+  const auto read = text::read_decimal(s);
+  if (!read || read->negative || read->fraction.find_first_not_of('0') != npos) return 0;
+  const auto number = text::to_units(*read, 0);
+  return number ? *number : 0;
 }
 
 }  // namespace

@@ -225,6 +225,14 @@ TEST_F(EmbeddedSql, RateImportStoresOnceAndRefusesTheSameDayAgain) {
   // A failed import leaves nothing behind.
   EXPECT_NE(error_of("call TG_ImportKusowWalutECB(0,'TABELA|1|2026-12-07\nEUR|1|4.1\nUSD|x|1')"),
             "");
+  // A rate or a unit that is not a plain number refuses the table.
+  for (const char* line : {"EUR|1|inf", "EUR|1|nan", "EUR|1|0x1p2", "EUR|1|+-4.1", "EUR|1x|4.1",
+                           "EUR|0|4.1", "EUR|1|-4.1"}) {
+    EXPECT_NE(
+        error_of(std::string("call TG_ImportKusowWalutECB(1,'TABELA|1|2026-12-07\n") + line + "')"),
+        "")
+        << line;
+  }
   EXPECT_EQ(rows("select count(*) from KURSY_WALUT where zrodlo='ECB'"),
             std::vector<std::string>{"0"});
 }

@@ -44,7 +44,19 @@ TEST_F(Globals, ValuesAreCheckedAgainstTheirType) {
                         {"DANE_WERSJA_BAZY", "-0.0001", true, "-0.0001"},
                         {"DANE_WERSJA_BAZY", "1.23456", false, nullptr},
                         {"DANE_SEPARATOR_MPK", "/x", true, "/"},
-                        {"DANE_DATA_BIEZACA", "82000", true, "82000"}};
+                        {"DANE_DATA_BIEZACA", "82000", true, "82000"},
+                        // one sign at most, directly before the digits
+                        {"DANE_ID_FIRMY", "+-5", false, nullptr},
+                        {"DANE_WERSJA_BAZY", "+-1.5", false, nullptr},
+                        {"DANE_WERSJA_BAZY", "-", false, nullptr},
+                        // a decimal comma, an empty value and a bare fraction
+                        {"DANE_WERSJA_BAZY", "12,5", true, "12.5000"},
+                        {"DANE_WERSJA_BAZY", "", true, "0.0000"},
+                        {"DANE_WERSJA_BAZY", "-.5", true, "-0.5000"},
+                        // the limits of the stored ten-thousandths
+                        {"DANE_WERSJA_BAZY", "922337203685477.5807", true, "922337203685477.5807"},
+                        {"DANE_WERSJA_BAZY", "922337203685477.9999", false, nullptr},
+                        {"DANE_WERSJA_BAZY", "-922337203685477.9999", false, nullptr}};
   for (const Case& c : cases) {
     reset_all();
     EXPECT_EQ(set_global(c.name, c.value), c.accepted) << c.name << "=" << c.value;

@@ -198,6 +198,28 @@ TEST_F(ServerFunctions, ValuesOutsideTheTypeAreAnOverflowError) {
   });
 }
 
+TEST_F(ServerFunctions, TextsReadAsNumbersTakeOneSignAndNoInfinities) {
+  expect_values({
+      {"convert(int,' 42 ')", "42"},
+      {"convert(int,'')", "0"},
+      {"convert(int,'+7')", "7"},
+      {"convert(float,' 1e3 ')", "1000.0"},
+      {"convert(float,'')", "0.0"},
+      {"'-5'/2", "-2"},
+      {"1+' 2 '", "3"},
+  });
+  expect_failures({
+      {"select convert(int,'+-5')", "Conversion failed"},
+      {"select convert(int,'- 5')", "Conversion failed"},
+      {"select '+-5'/1", "Conversion failed"},
+      {"select 1+'+-5'", "Conversion failed"},
+      {"select convert(float,'nan')", "Conversion failed"},
+      {"select convert(float,'inf')", "Conversion failed"},
+      {"select 'infinity'/2", "Conversion failed"},
+      {"select convert(int,'99999999999999999999')", "overflowed an int column"},
+  });
+}
+
 TEST_F(ServerFunctions, TextTypesAreLimitedToTheServersSizes) {
   const auto start = std::chrono::steady_clock::now();
   expect_failures({

@@ -8,6 +8,7 @@
 #include <shared_mutex>
 
 #include "frame/cp_literal.hpp"
+#include "frame/number_text.hpp"
 #include "frame/text_rules.hpp"
 
 namespace funkcja::dane {
@@ -43,36 +44,12 @@ bool is_numeric(GlobalType t) {
   return t != GlobalType::kText;
 }
 
-std::optional<std::int64_t> parse_whole(std::string_view s) {
-  s = text::trim(s);
-  if (!s.empty() && s.front() == '+') s.remove_prefix(1);
-  std::int64_t v = 0;
-  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-  if (s.empty() || ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
-  return v;
-}
-
-// "12.5" -> 125000 ten-thousandths; at most 4 decimal places.
+// "12.5" or "12,5" -> 125000 ten-thousandths; at most 4 decimal places; an empty value is 0.
 std::optional<std::int64_t> parse_decimal4(std::string_view s) {
-  s = text::trim(s);
-  const auto dot = s.find_first_of(".,");
-  const std::string_view whole = s.substr(0, dot);
-  std::string_view fraction = dot == std::string_view::npos ? "" : s.substr(dot + 1);
-  if (fraction.size() > 4) return std::nullopt;
-  const bool negative = !whole.empty() && whole.front() == '-';
-  const auto w =
-      whole.empty() || whole == "-" ? std::optional<std::int64_t>(0) : parse_whole(whole);
-  if (!w || *w > std::numeric_limits<std::int64_t>::max() / 10000 ||
-      *w < std::numeric_limits<std::int64_t>::min() / 10000) {
-    return std::nullopt;
-  }
-  std::int64_t f = 0;
-  for (std::size_t i = 0; i < 4; ++i) {
-    const char c = i < fraction.size() ? fraction[i] : '0';
-    if (c < '0' || c > '9') return std::nullopt;
-    f = f * 10 + (c - '0');
-  }
-  return *w * 10000 + (negative ? -f : f);
+  const auto read =
+      text::read_decimal(s, text::NumberRules{.empty_is_zero = true, .comma_is_point = true});
+  if (!read || read->fraction.size() > 4) return std::nullopt;
+  return text::to_units(*read, 4).optional();
 }
 
 std::string format_decimal4(std::int64_t v) {
@@ -104,18 +81,15 @@ std::optional<Value> convert(const GlobalInfo& gi, std::string_view text) {
       return v;
     }
     case GlobalType::kByte: {
-      const auto n = parse_whole(text);
+      const auto n = text::read_whole(text);
       if (!n || *n < 0 || *n > 255) return std::nullopt;
       v.number = *n;
       return v;
     }
     case GlobalType::kInt32:
     case GlobalType::kDate: {
-      const auto n = parse_whole(text);
-      if (!n || *n < std::numeric_limits<std::int32_t>::min() ||
-          *n > std::numeric_limits<std::int32_t>::max()) {
-        return std::nullopt;
-      }
+      const auto n = text::read_int32(text);
+      if (!n) return std::nullopt;
       v.number = *n;
       return v;
     }
@@ -186,7 +160,7 @@ std::int64_t get_number(Global g) {
   std::shared_lock lock(s.mutex);
   const Value& v = s.values[index(g)];
   if (is_numeric(info(g).type)) return v.number;
-  return parse_whole(v.text).value_or(0);
+  return text::read_whole(v.text).optional().value_or(0);
 }
 
 std::int32_t get_int(Global g) {

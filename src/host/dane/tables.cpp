@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "frame/cp_literal.hpp"
+#include "frame/number_text.hpp"
 #include "frame/text_rules.hpp"
 
 namespace funkcja::dane {
@@ -18,41 +19,10 @@ constexpr std::int64_t kPowers[] = {1,       10,       100,       1000,       10
 // Reads "[-]digits[.digits]" into units of 10^-scale, rounding half away from zero.
 // Unreadable text, or a value too large to hold, gives 0.
 std::int64_t parse_units(std::string_view s, int scale) {
-  s = text::trim(s);
-  bool negative = false;
-  if (!s.empty() && (s.front() == '-' || s.front() == '+')) {
-    negative = s.front() == '-';
-    s.remove_prefix(1);
-  }
-  std::int64_t units = 0;
-  int places = -1;  // digits seen after the point; -1 before it
-  bool round_up = false;
-  bool any_digit = false;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    const char c = s[i];
-    if (c == '.' && places < 0) {
-      places = 0;
-      continue;
-    }
-    if (c == 'e' || c == 'E') return 0;  // exponent forms are not decimal columns
-    if (c < '0' || c > '9') return 0;
-    any_digit = true;
-    if (places >= scale) {
-      if (places == scale) round_up = c >= '5';
-      ++places;
-      continue;
-    }
-    if (units > (std::numeric_limits<std::int64_t>::max() - 9) / 10) return 0;
-    units = units * 10 + (c - '0');
-    if (places >= 0) ++places;
-  }
-  if (!any_digit) return 0;
-  for (int p = places < 0 ? 0 : places; p < scale; ++p) {
-    if (units > std::numeric_limits<std::int64_t>::max() / 10) return 0;
-    units *= 10;
-  }
-  if (round_up) ++units;
-  return negative ? -units : units;
+  const auto read = text::read_decimal(s);
+  if (!read) return 0;
+  const auto units = text::to_units(*read, scale);
+  return units ? *units : 0;
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "frame/number_text.hpp"
+
 namespace funkcja::sqlite {
 namespace {
 
@@ -45,49 +47,34 @@ std::optional<Units> scaled_up(Units u, int k) {
   return u * power(k);
 }
 
-bool blank(char c) {
-  return c == ' ' || c == '\t';
-}
-
 }  // namespace
 
 std::optional<Decimal> Decimal::parse(std::string_view s) {
-  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
-  bool negative = false;
-  if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
-    negative = s.front() == '-';
-    s.remove_prefix(1);
-  }
+  const auto read = text::read_decimal(s, text::NumberRules{.tabs_are_blanks = true});
+  if (!read) return std::nullopt;
+  // Every magnitude stays below 10^38, whichever digit comes next.
+  const auto room = [](Units units) { return units < kLimit / 10; };
   Units units = 0;
-  int scale = 0;
-  bool any_digit = false, point = false, dropped = false, round_up = false;
-  for (const char c : s) {
-    if (c == '.') {
-      if (point) return std::nullopt;
-      point = true;
-      continue;
-    }
-    if (c < '0' || c > '9') return std::nullopt;
-    any_digit = true;
-    const int d = c - '0';
-    const bool room = units <= (kLimit - 1 - d) / 10 && (!point || scale < kMaxDigits);
-    if (!room) {
-      if (!point) return std::nullopt;  // the whole part alone is too long
-      if (!dropped) round_up = d >= 5;  // the first decimal that does not fit decides
-      dropped = true;
-      continue;
-    }
-    units = units * 10 + d;
-    if (point) ++scale;
+  for (const char c : read->integer) {
+    if (!room(units)) return std::nullopt;  // the whole part alone is too long
+    units = units * 10 + (c - '0');
   }
-  if (!any_digit) return std::nullopt;
+  int scale = 0;
+  bool round_up = false;
+  for (const char c : read->fraction) {
+    if (!room(units) || scale == kMaxDigits) {
+      round_up = c >= '5';  // the first decimal that does not fit decides
+      break;
+    }
+    units = units * 10 + (c - '0');
+    ++scale;
+  }
   if (round_up && ++units == kLimit) {
     if (scale == 0) return std::nullopt;
     units /= 10;
     --scale;
   }
-  return Decimal(negative ? -units : units, scale);
+  return Decimal(read->negative ? -units : units, scale);
 }
 
 Decimal Decimal::from_integer(std::int64_t value) {

@@ -1,7 +1,6 @@
 #include "host/sqlite/functions.hpp"
 
 #include <algorithm>
-#include <charconv>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -11,6 +10,7 @@
 #include <vector>
 
 #include "frame/cp_literal.hpp"
+#include "frame/number_text.hpp"
 #include "frame/standard_date.hpp"
 #include "host/sqlite/decimal.hpp"
 #include "host/sqlite/polish.hpp"
@@ -86,30 +86,14 @@ std::string_view trim_blanks(std::string_view s) {
   return s;
 }
 
-std::optional<std::int64_t> parse_int(std::string_view s) {
-  s = trim_blanks(s);
-  if (!s.empty() && s.front() == '+') s.remove_prefix(1);
-  if (s.empty()) return 0;  // the server reads an empty text as 0
-  std::int64_t v = 0;
-  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-  if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
-  return v;
+// Texts read as numbers by the server's conversion rules: blanks and tabs around, one sign,
+// and an empty text reads as 0.
+text::NumberRead<std::int64_t> parse_int(std::string_view s) {
+  return text::read_whole(s, text::kServerNumbers);
 }
 
-std::optional<double> parse_real(std::string_view s) {
-  s = trim_blanks(s);
-  if (!s.empty() && s.front() == '+') s.remove_prefix(1);
-  if (s.empty()) return 0.0;
-  double v = 0;
-  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-  if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
-  return v;
-}
-
-// A sign and digits only: a whole number, though perhaps too long for any type.
-bool whole_number_text(std::string_view s) {
-  if (!s.empty() && (s.front() == '+' || s.front() == '-')) s.remove_prefix(1);
-  return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
+text::NumberRead<double> parse_real(std::string_view s) {
+  return text::read_real(s, text::kServerNumbers);
 }
 
 std::string conversion_message(sqlite3_value* v, const char* type) {
@@ -344,9 +328,7 @@ void fn_int(sqlite3_context* ctx, int, sqlite3_value** argv) {
       if (bit && (text == "TRUE" || text == "true")) return sqlite3_result_int(ctx, 1);
       if (bit && (text == "FALSE" || text == "false")) return sqlite3_result_int(ctx, 0);
       const auto parsed = parse_int(text);
-      if (!parsed && !whole_number_text(text)) {
-        return fail(ctx, conversion_message(argv[0], type->name));
-      }
+      if (!parsed && !parsed.overflow()) return fail(ctx, conversion_message(argv[0], type->name));
       if (!parsed || *parsed < type->lowest || (*parsed > type->highest && !bit)) {
         return fail(ctx, "The conversion of the varchar value '" + std::string(utf8_view(argv[0])) +
                              "' overflowed an " + type->name + " column.");

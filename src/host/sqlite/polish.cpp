@@ -3,71 +3,45 @@
 #include <array>
 
 #include "frame/cp1250.hpp"
+#include "frame/cp1250_case.hpp"
+#include "frame/cp_literal.hpp"
 
 namespace funkcja::sqlite {
 namespace {
 
+using namespace funkcja::literals;
+
 struct Tables {
-  std::array<unsigned char, 256> upper{};
-  std::array<unsigned char, 256> lower{};
   std::array<std::uint16_t, 256> weight{};
-  // Code point -> code page byte for every code point below kReverse (0: none).
-  static constexpr char32_t kReverse = 0x2200;
-  std::array<unsigned char, kReverse> reverse{};
 };
 
-// Pairs of (upper, lower) code page 1250 letters outside ASCII.
-constexpr unsigned char kCasePairs[][2] = {{0x8A, 0x9A}, {0x8C, 0x9C}, {0x8D, 0x9D}, {0x8E, 0x9E},
-                                           {0x8F, 0x9F}, {0xA3, 0xB3}, {0xA5, 0xB9}, {0xAA, 0xBA},
-                                           {0xAF, 0xBF}, {0xBC, 0xBE}};
+// The base letter of every accented small letter of the code page, letter for letter; the
+// Polish letters are letters of their own and are listed in kAlphabet instead.
+constexpr std::string_view kAccented = "šťžşľŕáâăäĺçčéëěíîďđňôőöřůúűüýţß"_cp;
+constexpr std::string_view kAccentedBase = "stzslraaaalcceeeiiddnoooruuuuyts";
+static_assert(kAccented.size() == kAccentedBase.size());
 
-// The base letter of every accented lower-case letter of the code page; Polish letters are
-// letters of their own and are listed in kAlphabet instead.
-constexpr std::pair<unsigned char, char> kAccented[] = {
-    {0x9A, 's'}, {0x9D, 't'}, {0x9E, 'z'}, {0xBA, 's'}, {0xBE, 'l'}, {0xE0, 'r'}, {0xE1, 'a'},
-    {0xE2, 'a'}, {0xE3, 'a'}, {0xE4, 'a'}, {0xE5, 'l'}, {0xE7, 'c'}, {0xE8, 'c'}, {0xE9, 'e'},
-    {0xEB, 'e'}, {0xEC, 'e'}, {0xED, 'i'}, {0xEE, 'i'}, {0xEF, 'd'}, {0xF0, 'd'}, {0xF2, 'n'},
-    {0xF4, 'o'}, {0xF5, 'o'}, {0xF6, 'o'}, {0xF8, 'r'}, {0xF9, 'u'}, {0xFA, 'u'}, {0xFB, 'u'},
-    {0xFC, 'u'}, {0xFD, 'y'}, {0xFE, 't'}, {0xDF, 's'}};
+// The Polish alphabet in its order.
+constexpr std::string_view kAlphabet = "aąbcćdeęfghijklłmnńoópqrsśtuvwxyzźż"_cp;
 
 Tables build() {
   Tables t;
-  for (int c = 0; c < 256; ++c) {
-    t.upper[c] = static_cast<unsigned char>(c);
-    t.lower[c] = static_cast<unsigned char>(c);
-  }
-  for (int c = 'a'; c <= 'z'; ++c) {
-    t.upper[c] = static_cast<unsigned char>(c - 32);
-    t.lower[c - 32] = static_cast<unsigned char>(c);
-  }
-  for (const auto& p : kCasePairs) {
-    t.upper[p[1]] = p[0];
-    t.lower[p[0]] = p[1];
-  }
-  for (int c = 0xE0; c <= 0xFE; ++c) {
-    if (c == 0xF7) continue;  // division sign; 0xD7 is the multiplication sign
-    t.upper[c] = static_cast<unsigned char>(c - 32);
-    t.lower[c - 32] = static_cast<unsigned char>(c);
-  }
-  // Letters: the Polish alphabet, each letter 16 weights apart so that accented foreign
-  // letters fit right after their base letter.
+  // Letters: each letter of the alphabet 16 weights apart so that accented foreign letters
+  // fit right after their base letter.
   constexpr std::uint16_t kLetters = 0x200;
-  const std::string_view alphabet =
-      "a\xB9"
-      "bc\xE6"
-      "de\xEA"
-      "fghijkl\xB3mn\xF1o\xF3pqrs\x9Ctuvwxyz\x9F\xBF";
   std::array<std::uint16_t, 256> letter{};
-  for (std::size_t i = 0; i < alphabet.size(); ++i) {
-    letter[static_cast<unsigned char>(alphabet[i])] = static_cast<std::uint16_t>(kLetters + i * 16);
+  for (std::size_t i = 0; i < kAlphabet.size(); ++i) {
+    letter[static_cast<unsigned char>(kAlphabet[i])] =
+        static_cast<std::uint16_t>(kLetters + i * 16);
   }
   std::array<int, 256> variants{};
-  for (const auto& [accented, base] : kAccented) {
-    const auto b = static_cast<unsigned char>(base);
-    letter[accented] = static_cast<std::uint16_t>(letter[b] + 1 + variants[b]++);
+  for (std::size_t i = 0; i < kAccented.size(); ++i) {
+    const auto accented = static_cast<unsigned char>(kAccented[i]);
+    const auto base = static_cast<unsigned char>(kAccentedBase[i]);
+    letter[accented] = static_cast<std::uint16_t>(letter[base] + 1 + variants[base]++);
   }
   for (int c = 0; c < 256; ++c) {
-    const unsigned char low = t.lower[c];
+    const unsigned char low = cp1250::kLower[c];
     if (letter[low] != 0) {
       t.weight[c] = letter[low];
     } else if (c < 0x80) {
@@ -75,10 +49,6 @@ Tables build() {
     } else {
       t.weight[c] = static_cast<std::uint16_t>(0x100 + c);  // other signs before letters
     }
-  }
-  for (int c = 0; c < 256; ++c) {
-    const char32_t cp = cp1250::to_unicode(static_cast<unsigned char>(c));
-    if (cp < Tables::kReverse) t.reverse[cp] = static_cast<unsigned char>(c);
   }
   return t;
 }
@@ -107,9 +77,7 @@ Char next_char(std::string_view s, std::size_t& pos) {
     pos = start + 1;
     return {0, 0x110000u + lead};
   }
-  const auto& t = tables();
-  const unsigned char b = *cp < Tables::kReverse ? t.reverse[*cp] : 0;
-  return {b, *cp};
+  return {cp1250::from_unicode(*cp).value_or(0), *cp};
 }
 
 std::string_view clip_utf8(std::string_view s) {
@@ -120,10 +88,10 @@ std::string_view clip_utf8(std::string_view s) {
 }  // namespace
 
 unsigned char upper_cp(unsigned char c) {
-  return tables().upper[c];
+  return cp1250::kUpper[c];
 }
 unsigned char lower_cp(unsigned char c) {
-  return tables().lower[c];
+  return cp1250::kLower[c];
 }
 
 std::string upper_text(std::string_view s) {

@@ -5,7 +5,6 @@
 //   CALL USTAL_PRAWO_DOSTEPU_ZASOB (1,3,'AKOWALSKA','K','851') -> 2 (locked against posting)
 //   select dbo.TG_GetFormaPlatnosci(1,1,2,0,'','')          -> przelew 30 dni
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -14,6 +13,7 @@
 #include <set>
 
 #include "frame/cp_literal.hpp"
+#include "frame/number_text.hpp"
 #include "frame/standard_date.hpp"
 #include "frame/text_rules.hpp"
 #include "host/sqlite/decimal.hpp"
@@ -116,9 +116,7 @@ Rows obroty_dla_konta(Session& s, const Args& a) {
       if (!r[i]) continue;
       auto d = Decimal::parse(*r[i]);
       if (!d) {  // a large or tiny stored real is spelled "1.0e+20"
-        double x = 0;
-        const auto [end, ec] = std::from_chars(r[i]->data(), r[i]->data() + r[i]->size(), x);
-        if (ec == std::errc()) d = Decimal::from_double(x);
+        if (const auto x = text::read_real(*r[i])) d = Decimal::from_double(*x);
       }
       if (!d) {
         throw ProcedureError(std::string("OBLICZ_OBROTY_DLA_KONTA: nieprawidłowa kwota '"_cp) +
@@ -243,18 +241,14 @@ Rows import_kursow(Session& s, const Args& a, std::string_view source) {
   for (std::size_t i = 1; i < lines.size(); ++i) {
     const auto f = fields(lines[i]);
     if (f.size() != 3 || f[0].size() != 3) throw ProcedureError(bad);
-    std::string rate = f[2];
-    std::replace(rate.begin(), rate.end(), ',', '.');
-    char* end = nullptr;
-    const double value = std::strtod(rate.c_str(), &end);
-    const long units = std::strtol(f[1].c_str(), nullptr, 10);
-    if (end == rate.c_str() || *end != '\0' || !(value > 0) || units <= 0)
-      throw ProcedureError(bad);
+    const auto value = text::read_real(f[2], text::NumberRules{.comma_is_point = true});
+    const auto units = text::read_whole(f[1]);
+    if (!value || !(*value > 0) || !units || *units <= 0) throw ProcedureError(bad);
     s.exec(
         "INSERT INTO KURSY_WALUT (zrodlo, nr_tabeli, data_kursu, sym_waluty, przelicznik, kurs) "
         "VALUES (?1, ?2, ?3, ?4, ?5, ?6)",
-        {std::string(source), head[1], static_cast<std::int64_t>(*day), upper_text(f[0]),
-         static_cast<std::int64_t>(units), value});
+        {std::string(source), head[1], static_cast<std::int64_t>(*day), upper_text(f[0]), *units,
+         *value});
   }
   return {row({std::to_string(*day)})};
 }
