@@ -2,7 +2,13 @@
 // generic entry point as it would through a direct call, and nothing escapes as an exception.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 
@@ -134,6 +140,44 @@ TEST(CallFrame, ProcedureTableIsSortedAndSearchable) {
   EXPECT_EQ(funkcja_find_procedure("NO_SUCH_PROCEDURE"), nullptr);
   EXPECT_EQ(funkcja_find_procedure(nullptr), nullptr);
   EXPECT_NE(funkcja_find_procedure("FUNKCJA_INIT"), nullptr);
+}
+
+// The public C headers and the procedure table agree: a procedure exported without
+// FK_REGISTER, or registered with a parameter list that disagrees with its C signature, is
+// unreachable for generic hosts; one registered but not declared is unknown to C hosts.
+TEST(CallFrame, TheTableHoldsExactlyTheDeclaredProceduresWithTheirParameters) {
+  const auto headers = std::filesystem::path(__FILE__).parent_path() / "../../include/funkcja/c";
+  const std::regex declaration(R"(FK_API\s+[^;()]*?\b([A-Z][A-Z0-9_]*)\s*\(([^)]*)\);)");
+  std::set<std::string> declared;
+  for (const auto& entry : std::filesystem::directory_iterator(headers)) {
+    std::ifstream in(entry.path());
+    std::stringstream text;
+    text << in.rdbuf();
+    const std::string source = text.str();
+    for (std::sregex_iterator it(source.begin(), source.end(), declaration), end; it != end; ++it) {
+      const std::string name = (*it)[1];
+      const std::string params = (*it)[2];
+      const std::size_t count =
+          params.find_first_not_of(" \n") == std::string::npos || params == "void"
+              ? 0
+              : 1 + static_cast<std::size_t>(std::count(params.begin(), params.end(), ','));
+      const fk_procedure* p = funkcja_find_procedure(name.c_str());
+      declared.insert(name);
+      ASSERT_NE(p, nullptr) << name << " in " << entry.path().filename();
+      EXPECT_EQ(p->param_count, count) << name;
+    }
+  }
+  EXPECT_GE(declared.size(), 82u);
+  // And the other way: the table holds nothing the headers do not declare (this program's own
+  // TEST_ procedures aside).
+  size_t count = 0;
+  const fk_procedure* all = funkcja_procedures(&count);
+  for (size_t i = 0; i < count; ++i) {
+    const std::string name = all[i].name;
+    if (name.rfind("TEST_", 0) != 0) {
+      EXPECT_TRUE(declared.count(name)) << name;
+    }
+  }
 }
 
 }  // namespace

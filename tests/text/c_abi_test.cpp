@@ -2,7 +2,6 @@
 // that C strings cannot hold, and null arguments.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -18,31 +17,6 @@ fk_text text(std::string_view s) {
 }
 std::string_view view(fk_text t) {
   return {t.ptr, t.len};
-}
-
-// The procedures that take one text and give a text.
-constexpr const char* kTextProcedures =
-    "TYLKO_CYFRY OPUSC_ALFANUMERYCZNE OPUSC_ALFANUMERYCZNE_SOFT TYLKO_KWOTY OPUSC_SPACE "
-    "CLEARFORFILENAME USUN_ZNAKI_STERUJACE USUN_ZNAKI_NIEDRUKOWALNE BEZPL USUN_POLSKIE_ZNAKI "
-    "FORMATKWOTA FORMATDATA WINTOLATIN_TG LATINTOWIN_TG WINTOMAZOVIA_TG MAZOVIATOWIN_TG "
-    "WINTOWIN_TG";
-
-TEST(TextCInterface, EveryProcedureIsInTheTable) {
-  std::istringstream names(kTextProcedures);
-  for (std::string name; names >> name;) {
-    const fk_procedure* p = funkcja_find_procedure(name.c_str());
-    ASSERT_NE(p, nullptr) << name;
-    EXPECT_EQ(p->result, FK_TEXT) << name;
-    ASSERT_EQ(p->param_count, 1u) << name;
-    EXPECT_EQ(p->params[0].kind, FK_TEXT) << name;
-    EXPECT_EQ(p->params[0].omittable, 0) << name;
-  }
-  const fk_procedure* mask = funkcja_find_procedure("SPR_MASKA");
-  ASSERT_NE(mask, nullptr);
-  EXPECT_EQ(mask->result, FK_BYTE);
-  ASSERT_EQ(mask->param_count, 2u);
-  EXPECT_STREQ(mask->params[0].name, "value");
-  EXPECT_STREQ(mask->params[1].name, "mask");
 }
 
 TEST(TextCInterface, NullAndEmbeddedNulBytes) {

@@ -2,7 +2,6 @@
 // point and the C functions themselves.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -82,18 +81,6 @@ TEST(StringsAbi, DirectCalls) {
   // The result stays valid until the next call on the same thread.
   const fk_text first = ::STR_REPLICATE(fk_cstr("ab"), 3);
   EXPECT_EQ(view(first), "ababab");
-}
-
-// Every table entry is checked for its export by the command-line tests.
-TEST(StringsAbi, EveryProcedureIsInTheTable) {
-  std::istringstream names(
-      "STR_REPLACE STR_REPLACEUPPER TG_REPLACE ZAMIEN_WYRAZENIE REPLACEPROC REPLACEPROC2 "
-      "ZAMIEN_ZNAK ZAMIEN_ZNAKI ZAMIEN_SKOBKI STR_POZYCJA_WYSTAPIENIA STR_WYSTAPIENIE_ZNAKU "
-      "WYTNIJ_STR STRING_WYTNIJ_DO STRING_CUT STRING_GRUPUJ STRING_ODWROC STR_REPLICATE "
-      "LICZBA_WYSTAPIEN");
-  for (std::string name; names >> name;) {
-    EXPECT_NE(funkcja_find_procedure(name.c_str()), nullptr) << name;
-  }
 }
 
 }  // namespace
