@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "host/platform/keystrokes.hpp"
+#include "host/platform/env.hpp"
 #include "ui/keys.hpp"
 #include "ui/window.hpp"
 
@@ -125,11 +125,11 @@ std::uint8_t KeyNavigator::TakeEvent() {
 
 void KeyNavigator::PressKey(std::int32_t key_code) {
   if (key_code == key::kShiftTab) {
-    platform::Keyboard& k = platform::keyboard();
-    k.keybd_event(platform::kVkShift, 0);
-    k.keybd_event(platform::kVkTab, 0);
-    k.keybd_event(platform::kVkTab, platform::kKeyUp);
-    k.keybd_event(platform::kVkShift, platform::kKeyUp);
+    platform::Env& env = platform::Env::current();
+    env.send_keystroke(platform::kVkShift, 0);
+    env.send_keystroke(platform::kVkTab, 0);
+    env.send_keystroke(platform::kVkTab, platform::kKeyUp);
+    env.send_keystroke(platform::kVkShift, platform::kKeyUp);
     return;
   }
   window_.buffer_key(key_code);

@@ -5,8 +5,8 @@
 //
 // The window's event handler calls TakeEvent() before anything else; when it returns 1 the
 // event has been handled. Shift+Tab goes out as real keystrokes (Shift down, Tab down, Tab up,
-// Shift up) through the platform's keyboard; every other key goes into the window's keyboard
-// buffer.
+// Shift up) through the platform (Env::send_keystroke); every other key goes into the window's
+// keyboard buffer.
 #pragma once
 
 #include <cstdint>

@@ -4,7 +4,7 @@
 #include "frame/text_rules.hpp"
 #include "funkcja/messages.hpp"
 #include "host/dane/globals.hpp"
-#include "host/platform/message_box.hpp"
+#include "host/platform/env.hpp"
 
 namespace funkcja {
 namespace {
@@ -19,7 +19,7 @@ std::int32_t show(dane::Global caption, std::string_view text, platform::Message
   request.icon = icon;
   request.buttons = std::move(buttons);
   request.default_button = default_button;
-  return platform::message_box().show(request);
+  return platform::Env::current().show_message_box(request);
 }
 
 // "&Tak|&Nie" -> {"&Tak", "&Nie"}; an empty list is a single OK button.
