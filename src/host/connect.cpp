@@ -1,6 +1,5 @@
 #include "host/connect.hpp"
 
-#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <mutex>
@@ -8,6 +7,7 @@
 #include "frame/cp_literal.hpp"
 #include "frame/text_rules.hpp"
 #include "host/dane/globals.hpp"
+#include "host/platform/env.hpp"
 #include "host/sqlite/backend.hpp"
 #include "host/sqlite/polish.hpp"
 
@@ -28,13 +28,8 @@ State& state() {
 }
 
 std::string data_folder() {
-  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && *xdg == '/') {
-    return std::string(xdg) + "/funkcja";
-  }
-  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
-    return std::string(home) + "/.local/share/funkcja";
-  }
-  return ".";
+  std::string folder = platform::Env::current().data_folder();
+  return folder.empty() ? "." : folder;
 }
 
 struct Target {

@@ -4,31 +4,19 @@
 // LOG_ADD(1001, "D", "DOK", "Dodano dokument") writes a row of UZYTKOWNIK_FK_LOG stamped with
 // the server's time; LOG_DISPLAY("R", "D") gives "Dodawanie".
 #include <array>
-#include <chrono>
-#include <ctime>
 #include <mutex>
 
 #include "frame/cp_literal.hpp"
 #include "frame/standard_date.hpp"
 #include "funkcja/messages.hpp"
 #include "host/gateway.hpp"
+#include "host/platform/env.hpp"
 #include "host/sql_text.hpp"
 #include "lookups/logs.hpp"
 #include "lookups/procedures.hpp"
 #include "lookups/session.hpp"
 
 namespace funkcja {
-namespace lookups {
-
-std::int32_t today() {
-  const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-  std::tm local{};
-  localtime_r(&t, &local);
-  return date::from_civil(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday).value_or(0);
-}
-
-}  // namespace lookups
-
 namespace {
 
 using namespace funkcja::literals;
@@ -60,7 +48,7 @@ void insert_row(std::int32_t number, const LogTexts& texts) {
       "insert into FK_LOG_1 (id_firmy,id_uzytkownika_n,id_uzytkownika,id_operacji,data_operacji,"
       "rodzaj_operacji,miejsce_wywolania,tekst_1,tekst_2,tekst_3,tekst_4,tekst_5) values (");
   s.number(lookups::company()).text(",").number(lookups::user_number()).text(",");
-  s.quoted(lookups::user_login()).text(",").number(number).text(",").number(lookups::today());
+  s.quoted(lookups::user_login()).text(",").number(number).text(",").number(platform::today());
   for (const std::string_view t : texts) s.text(",").quoted(text::clip(t));
   s.text(",'')");
   gateway::EXECSQL(s);
@@ -73,7 +61,7 @@ void insert_row(std::int32_t number, const LogTexts& texts) {
 std::int32_t first_row_of_new_operation(const LogTexts& texts) {
   sql::Statement s("CALL TG_LogNowaOperacja(");
   s.number(lookups::company()).text(",").number(lookups::user_number()).text(",");
-  s.quoted(lookups::user_login()).text(",").number(lookups::today());
+  s.quoted(lookups::user_login()).text(",").number(platform::today());
   for (const std::string_view t : texts) s.text(",").quoted(text::clip(t));
   s.text(")");
   dane::QueryTable& t = dane::thread_tables().ZAPYTANIESQL;

@@ -23,7 +23,4 @@ inline std::string user_login() {
   return dane::get_text(dane::Global::DANE_ID_UZYT);
 }
 
-// Today's date of the computer as a standard date.
-std::int32_t today();
-
 }  // namespace funkcja::lookups

@@ -1,11 +1,11 @@
 #include "ui/headless_driver.hpp"
 
-#include <atomic>
 #include <charconv>
 #include <cstdio>
 
 #include "frame/cp1250.hpp"
 #include "frame/text_rules.hpp"
+#include "host/platform/env.hpp"
 #include "ui/window.hpp"
 #include "ui/window_threads.hpp"
 
@@ -16,8 +16,6 @@ namespace {
 // without end.
 constexpr std::size_t kHistoryLimit = 10000;
 constexpr std::size_t kTranscriptLimit = 1 << 20;
-
-std::atomic<WindowBackend*> installed{nullptr};
 
 std::string without_ampersand(std::string_view s) {
   std::string out;
@@ -338,13 +336,8 @@ HeadlessDriver& headless_driver() {
 }
 
 WindowBackend& window_backend() {
-  WindowBackend* b = installed.load();
-  if (b != nullptr) return *b;
+  if (WindowBackend* b = platform::Env::current().window_backend()) return *b;
   return headless_driver();
-}
-
-void set_window_backend(WindowBackend* backend) {
-  installed = backend;
 }
 
 }  // namespace funkcja::ui

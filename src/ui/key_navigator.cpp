@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "host/platform/keystrokes.hpp"
+#include "host/platform/env.hpp"
 #include "ui/keys.hpp"
 #include "ui/window.hpp"
 
@@ -43,14 +43,18 @@ Positions trapped_keys(std::int32_t type, bool keep_arrows_in_lists) {
 }  // namespace
 
 bool KeyNavigator::excluded(std::int32_t control) const {
-  for (const ExcludedControl& e : EXCLUDEDCONTROL) {
-    if (e.CT == control) return true;
+  for (const std::int16_t e : excluded_controls_) {
+    if (e == control) return true;
   }
   return false;
 }
 
 void KeyNavigator::ExcludeControl(std::int16_t control) {
-  if (!excluded(control)) EXCLUDEDCONTROL.push_back({control});
+  if (!excluded(control)) excluded_controls_.push_back(control);
+}
+
+void KeyNavigator::add_tab_stop_pair(std::int32_t control, std::int32_t next) {
+  next_tab_stops_.push_back({control, next});
 }
 
 void KeyNavigator::Init(std::uint8_t keep_arrows_in_lists) {
@@ -62,19 +66,19 @@ void KeyNavigator::Init(std::uint8_t keep_arrows_in_lists) {
         if (keys[i] != 0) c.alerts[kFirstTypePosition + static_cast<std::int32_t>(i)] = keys[i];
       }
     }
-    for (const NextTabStop& pair : NEXTTABSTOPCONTROLQ) {
-      if (pair.CT != n) continue;
+    for (const NextTabStop& pair : next_tab_stops_) {
+      if (pair.control != n) continue;
       c.alerts[kTabPosition] = key::kTab;
-      window_.control(pair.NEXTCT).alerts[kShiftTabPosition] = key::kShiftTab;
+      window_.control(pair.next).alerts[kShiftTabPosition] = key::kShiftTab;
       break;
     }
   }
-  INITED = 1;
+  initialised_ = true;
 }
 
 std::uint8_t KeyNavigator::TakeEvent() {
   const std::int32_t current = window_.field();
-  if (INITED == 0 || current == 0 || window_.event() != event::kAlertKey || excluded(current)) {
+  if (!initialised_ || current == 0 || window_.event() != event::kAlertKey || excluded(current)) {
     return 0;
   }
   const Control* c = window_.find(current);
@@ -97,18 +101,18 @@ std::uint8_t KeyNavigator::TakeEvent() {
       PressKey(key::kTab);
       return 1;
     case key::kTab:
-      for (const NextTabStop& pair : NEXTTABSTOPCONTROLQ) {
-        if (pair.CT == current) {
-          window_.select(pair.NEXTCT);
+      for (const NextTabStop& pair : next_tab_stops_) {
+        if (pair.control == current) {
+          window_.select(pair.next);
           return 1;
         }
       }
       window_.select(window_.next_stop(current));
       return 1;
     case key::kShiftTab:
-      for (const NextTabStop& pair : NEXTTABSTOPCONTROLQ) {
-        if (pair.NEXTCT == current) {
-          window_.select(pair.CT);
+      for (const NextTabStop& pair : next_tab_stops_) {
+        if (pair.next == current) {
+          window_.select(pair.control);
           return 1;
         }
       }
@@ -121,11 +125,11 @@ std::uint8_t KeyNavigator::TakeEvent() {
 
 void KeyNavigator::PressKey(std::int32_t key_code) {
   if (key_code == key::kShiftTab) {
-    platform::Keyboard& k = platform::keyboard();
-    k.keybd_event(platform::kVkShift, 0);
-    k.keybd_event(platform::kVkTab, 0);
-    k.keybd_event(platform::kVkTab, platform::kKeyUp);
-    k.keybd_event(platform::kVkShift, platform::kKeyUp);
+    platform::Env& env = platform::Env::current();
+    env.send_keystroke(platform::kVkShift, 0);
+    env.send_keystroke(platform::kVkTab, 0);
+    env.send_keystroke(platform::kVkTab, platform::kKeyUp);
+    env.send_keystroke(platform::kVkShift, platform::kKeyUp);
     return;
   }
   window_.buffer_key(key_code);

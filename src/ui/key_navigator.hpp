@@ -5,8 +5,8 @@
 //
 // The window's event handler calls TakeEvent() before anything else; when it returns 1 the
 // event has been handled. Shift+Tab goes out as real keystrokes (Shift down, Tab down, Tab up,
-// Shift up) through the platform's keyboard; every other key goes into the window's keyboard
-// buffer.
+// Shift up) through the platform (Env::send_keystroke); every other key goes into the window's
+// keyboard buffer.
 #pragma once
 
 #include <cstdint>
@@ -18,22 +18,18 @@ class Window;
 
 class KeyNavigator {
  public:
-  struct ExcludedControl {
-    std::int16_t CT = 0;
-  };
   struct NextTabStop {
-    std::int32_t CT = 0;      // Tab on this control ...
-    std::int32_t NEXTCT = 0;  // ... goes here, and Shift+Tab here goes back
+    std::int32_t control = 0;  // Tab on this control ...
+    std::int32_t next = 0;     // ... goes here, and Shift+Tab here goes back
   };
 
   explicit KeyNavigator(Window& window) : window_(window) {}
 
-  std::vector<ExcludedControl> EXCLUDEDCONTROL;  // kept unique
-  std::vector<NextTabStop> NEXTTABSTOPCONTROLQ;
-  std::uint8_t INITED = 0;
-
   // Leaves a control alone: no keys trapped, no event taken.
   void ExcludeControl(std::int16_t control);
+  // Tab on control goes to next, and Shift+Tab on next comes back; the first pair named for a
+  // control wins. Takes effect at Init.
+  void add_tab_stop_pair(std::int32_t control, std::int32_t next);
   // Traps the keys of every control of the window; keep_arrows_in_lists keeps Left and Right
   // working inside lists.
   void Init(std::uint8_t keep_arrows_in_lists);
@@ -42,6 +38,8 @@ class KeyNavigator {
   void PressKey(std::int32_t key_code);
 
   bool excluded(std::int32_t control) const;
+  const std::vector<std::int16_t>& excluded_controls() const { return excluded_controls_; }
+  bool initialised() const { return initialised_; }
 
   // Alert-key positions the navigator uses.
   static constexpr std::int32_t kTabPosition = 249;
@@ -50,6 +48,9 @@ class KeyNavigator {
 
  private:
   Window& window_;
+  std::vector<std::int16_t> excluded_controls_;  // kept unique
+  std::vector<NextTabStop> next_tab_stops_;
+  bool initialised_ = false;
 };
 
 }  // namespace funkcja::ui

@@ -3,7 +3,7 @@
 // question with the buttons Tak and Nie, Nie as default, and returns 1 for Tak.
 #include "frame/text_rules.hpp"
 #include "host/dane/globals.hpp"
-#include "host/platform/message_box.hpp"
+#include "host/platform/env.hpp"
 #include "ui/procedures.hpp"
 
 namespace funkcja::ui {
@@ -19,7 +19,7 @@ std::int32_t show(dane::Global caption, std::string_view text, platform::Message
   request.icon = icon;
   request.buttons = std::move(buttons);
   request.default_button = default_button;
-  return platform::message_box().show(request);
+  return platform::Env::current().show_message_box(request);
 }
 
 // "&Tak|&Nie" -> {"&Tak", "&Nie"}; an empty list is a single OK button.

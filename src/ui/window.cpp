@@ -2,7 +2,7 @@
 
 #include <mutex>
 
-#include "host/platform/keystrokes.hpp"
+#include "host/platform/env.hpp"
 #include "ui/key_navigator.hpp"
 #include "ui/window_backend.hpp"
 #include "ui/window_threads.hpp"
@@ -14,12 +14,12 @@ namespace {
 // that keep posting to each other must not hang the thread.
 constexpr int kMaxStepsPerInput = 100000;
 
-// Keystrokes sent through the platform's keyboard reach the calling thread's active window,
-// as the system delivers them to the window that has the keyboard.
+// Keystrokes sent through the platform reach the calling thread's active window, as the system
+// delivers them to the window that has the keyboard.
 void route_keystrokes_to_windows() {
   static std::once_flag once;
   std::call_once(once, [] {
-    platform::headless_keyboard().set_delivery([](std::int32_t code) {
+    platform::Env::current().route_keys([](std::int32_t code) {
       if (Window* w = active_window()) w->buffer_key(code);
     });
   });

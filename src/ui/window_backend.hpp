@@ -2,8 +2,9 @@
 // the calling thread: it shows the window, turns the user's input into the window's user_*
 // calls and hands it the events posted to the thread, until the window is closed.
 //
-// The headless driver (ui/headless_driver.hpp) is the backend unless another is installed; a
-// toolkit backend renders each window from its controls' properties after every step.
+// The headless driver (ui/headless_driver.hpp) is the backend unless the installed platform Env
+// names another (host/platform/env.hpp, Env::window_backend); a toolkit backend renders each
+// window from its controls' properties after every step.
 #pragma once
 
 namespace funkcja::ui {
@@ -17,7 +18,7 @@ class WindowBackend {
   virtual void run_modal(Window& window) = 0;
 };
 
+// The backend of the Env in use, or the headless driver.
 WindowBackend& window_backend();
-void set_window_backend(WindowBackend* backend);  // nullptr: back to the headless driver
 
 }  // namespace funkcja::ui

@@ -10,7 +10,7 @@
 
 #include "frame/text_rules.hpp"
 #include "host/dane/globals.hpp"
-#include "host/platform/folder_dialog.hpp"
+#include "host/platform/env.hpp"
 #include "ui/folder_threads.hpp"
 #include "ui/procedures.hpp"
 #include "ui/window.hpp"
@@ -34,7 +34,7 @@ class FolderWindow : public Window {
     if (event() == event::kOpenWindow) post(event::kCloseWindow);
     if (event() != event::kCloseWindow) return;
     dane::set_text(dane::Global::GGG_UNIWERSALNA_ZMIENNA, "");
-    if (const auto folder = platform::folder_dialog().choose(title_, start_)) {
+    if (const auto folder = platform::Env::current().choose_folder(title_, start_)) {
       dane::set_text(dane::Global::GGG_UNIWERSALNA_ZMIENNA, *folder);
     }
     const std::string_view digits = text::trim(notify_);

@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "host/dane/globals.hpp"
-#include "host/platform/system_metrics.hpp"
+#include "host/platform/env.hpp"
 #include "ui/procedures.hpp"
 #include "ui/window.hpp"
 #include "ui/window_threads.hpp"
@@ -41,22 +41,23 @@ std::uint8_t MAKSYMALIZUJ() {
   // Sizes are worked out in 64 bits, so no margin can overflow them. A negative margin counts
   // as none: the window never grows past the frame by a margin.
   const auto margin = [](Global g) { return std::max<std::int64_t>(0, dane::get_int(g)); };
-  const platform::SystemMetrics& m = platform::system_metrics();
-  const std::int64_t f = std::int64_t{m.get(platform::kMetricSizingFrame)} - 4;
+  platform::Env& env = platform::Env::current();
+  const auto metric = [&env](std::int32_t index) { return env.system_metric(index); };
+  const std::int64_t f = std::int64_t{metric(platform::kMetricSizingFrame)} - 4;
   const std::int64_t height_margin = margin(Global::GGG_MAKSYMALIZACJA_MARG_WYS) + f;
   const std::int64_t width_margin =
       margin(Global::GGG_MAKSYMALIZACJA_MARG_SZER) + f + (f > 1 ? 8 : 6);
-  const std::int64_t caption = m.get(platform::kMetricCaption);
+  const std::int64_t caption = metric(platform::kMetricCaption);
   std::int64_t band = 0;
   if (dane::get_int(Global::GLO_RIBBONOFF) == 0) {
-    band = m.get(platform::kMetricIconWidth) > 32 ? kRibbonHeightLargeIcons : kRibbonHeight;
+    band = metric(platform::kMetricIconWidth) > 32 ? kRibbonHeightLargeIcons : kRibbonHeight;
   } else if (is_one(Global::GGG_PARAMETR_UZ_TOOLBAR)) {
     band = kToolbarHeight;
   }
   // Without a frame window the application fills the screen.
   const Rect frame = frame_rect(dane::get_int(Global::GGG_WATEKAPP), true)
-                         .value_or(Rect{0, 0, m.get(platform::kMetricScreenWidth),
-                                        m.get(platform::kMetricScreenHeight)});
+                         .value_or(Rect{0, 0, metric(platform::kMetricScreenWidth),
+                                        metric(platform::kMetricScreenHeight)});
   const std::int64_t tall = std::int64_t{frame.height} - height_margin - caption - band;
   const std::int64_t wide = std::int64_t{frame.width} - width_margin;
   constexpr std::int64_t kLargest = std::numeric_limits<std::int32_t>::max();

@@ -7,6 +7,7 @@
 #include "funkcja/gateway.hpp"
 #include "funkcja/lookups.hpp"
 #include "host/database_fixture.hpp"
+#include "host/platform/env.hpp"
 #include "lookups/logs.hpp"
 #include "lookups/session.hpp"
 
@@ -41,7 +42,7 @@ TEST_F(Lookups, OneOperationKeySharesOneNumberANewKeyTakesTheNext) {
       (std::vector<std::string>{"43|FS/1||||1|2|AKOWALSKA", "43|FS/2||||1|2|AKOWALSKA",
                                 "43|FS/3||||1|2|AKOWALSKA", "44|FS/4|O'Brien|x||1|2|AKOWALSKA"}));
   EXPECT_EQ(rows("select count(*) from FK_LOG_1 where data_operacji = " +
-                 std::to_string(lookups::today())),
+                 std::to_string(platform::today())),
             std::vector<std::string>{"4"});
 }
 

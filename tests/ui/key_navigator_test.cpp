@@ -46,7 +46,7 @@ TEST_F(Navigator, InitTrapsTheKeysOfEachControlType) {
     KeyNavigator n(w);
     n.Init(c.keep_arrows);
     EXPECT_EQ(w.control(1).alerts, c.trapped) << "type " << c.type << " keep " << +c.keep_arrows;
-    EXPECT_EQ(n.INITED, 1);
+    EXPECT_TRUE(n.initialised());
   }
 }
 
@@ -55,9 +55,9 @@ TEST_F(Navigator, ExcludedControlsStayUniqueAndUntrappedButStillGetTheirPairKeys
   KeyNavigator n(w);
   n.ExcludeControl(1);
   n.ExcludeControl(1);
-  n.NEXTTABSTOPCONTROLQ = {{1, 3}};
+  n.add_tab_stop_pair(1, 3);
   n.Init(0);
-  EXPECT_EQ(n.EXCLUDEDCONTROL.size(), 1u);
+  EXPECT_EQ(n.excluded_controls().size(), 1u);
   EXPECT_EQ(w.control(1).alerts, (std::map<std::int32_t, std::int32_t>{{249, key::kTab}}));
   EXPECT_EQ(w.control(3).alerts.at(250), key::kShiftTab);
   EXPECT_FALSE(w.control(2).alerts.count(249));

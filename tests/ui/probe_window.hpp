@@ -43,7 +43,7 @@ class ProbeWindow : public Window {
   }
   void setup_navigator(KeyNavigator& n) override {
     for (const auto c : exclude) n.ExcludeControl(c);
-    n.NEXTTABSTOPCONTROLQ = pairs;
+    for (const auto& p : pairs) n.add_tab_stop_pair(p.control, p.next);
   }
 };
 

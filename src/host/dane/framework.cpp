@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "frame/cp_literal.hpp"
-#include "host/platform/atomic_file.hpp"
+#include "host/platform/env.hpp"
 
 namespace funkcja::dane {
 
@@ -65,7 +65,7 @@ void INICLASS::Init(std::string_view path, std::int32_t /*option1*/, std::int32_
   path_ = path;
   content_.clear();
   if (path_.empty()) return;
-  platform::FileRead r = platform::read_existing_file(path_);
+  platform::FileRead r = platform::Env::current().read_file(path_);
   if (r.outcome == platform::FileRead::kUnreadable) {
     report(r.error, "Nie można odczytać pliku ustawień "_cp);
     return;
@@ -101,7 +101,7 @@ bool INICLASS::UPDATE(std::string_view section, std::string_view key, std::strin
 bool INICLASS::UPDATE(std::string_view section, const std::vector<ini::Entry>& entries) {
   std::lock_guard lock(mutex_);
   if (!path_.empty()) {
-    const platform::FileUpdate u = platform::update_file_locked(
+    const platform::FileUpdate u = platform::Env::current().update_file(
         path_, [&](std::string_view on_disk) { return ini::set(on_disk, section, entries); });
     if (u.outcome == platform::FileUpdate::kWritten) {
       content_ = u.content;

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <charconv>
-#include <cstdlib>
 #include <limits>
 #include <mutex>
 #include <shared_mutex>
@@ -10,6 +9,7 @@
 #include "frame/cp_literal.hpp"
 #include "frame/number_text.hpp"
 #include "frame/text_rules.hpp"
+#include "host/platform/env.hpp"
 
 namespace funkcja::dane {
 namespace {
@@ -104,17 +104,13 @@ std::size_t index(Global g) {
 // Where the settings file lives until the host names its own: $FUNKCJA_SETTINGS, else
 // funkcja.ini in the user's configuration folder.
 std::string default_settings_path() {
-  if (const char* explicit_path = std::getenv("FUNKCJA_SETTINGS");
-      explicit_path && *explicit_path) {
-    return explicit_path;
+  platform::Env& env = platform::Env::current();
+  if (auto explicit_path = env.environment("FUNKCJA_SETTINGS");
+      explicit_path && !explicit_path->empty()) {
+    return std::move(*explicit_path);
   }
-  if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config) {
-    return std::string(config) + "/funkcja/funkcja.ini";
-  }
-  if (const char* home = std::getenv("HOME"); home && *home) {
-    return std::string(home) + "/.config/funkcja/funkcja.ini";
-  }
-  return "funkcja.ini";
+  const std::string folder = env.config_folder();
+  return folder.empty() ? "funkcja.ini" : folder + "/funkcja.ini";
 }
 
 Store& store() {

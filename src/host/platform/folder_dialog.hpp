@@ -1,9 +1,8 @@
-// The operating system's folder-choice dialog: a title, a starting folder, long names allowed,
-// no file-type filter. choose() blocks until the user confirms a folder or cancels.
-//
-// The headless implementation answers from a queue that a test or the host fills (an empty
-// queue, or a queued cancel, answers "cancelled") and records every request with the number
-// of the thread that asked.
+// The operating system's file dialogs of the headless Env (env.hpp): the folder-choice dialog
+// (a title, a starting folder, long names allowed, no file-type filter) and the file-save
+// dialog. Each answers from its own queue that a test or the host fills (an empty queue, or a
+// queued cancel, answers "cancelled") and records every request with the number of the thread
+// that asked.
 #pragma once
 
 #include <cstdint>
@@ -22,29 +21,36 @@ struct FolderRequest {
   std::uint64_t os_thread = 0;
 };
 
-class FolderDialog {
- public:
-  virtual ~FolderDialog() = default;
-  // The chosen folder, or nothing when the user cancelled.
-  virtual std::optional<std::string> choose(std::string_view title,
-                                            std::string_view start_folder) = 0;
+struct SaveFileRequest {
+  std::string title;            // code page 1250
+  std::string start_folder;     // code page 1250
+  std::string file_name;        // suggested name, code page 1250
+  std::string filter;           // "CSV|*.csv", as the runtime gives it
+  std::uint64_t os_thread = 0;  // filled in by the headless dialog
 };
 
-class HeadlessFolderDialog : public FolderDialog {
+class HeadlessFolderDialog {
  public:
-  std::optional<std::string> choose(std::string_view title, std::string_view start_folder) override;
+  // The chosen folder, or nothing when the user cancelled.
+  std::optional<std::string> choose(std::string_view title, std::string_view start_folder);
   void push_answer(std::optional<std::string> folder);
   std::vector<FolderRequest> requests() const;
+
+  // The chosen file, or nothing when the user cancelled.
+  std::optional<std::string> choose_save_file(const SaveFileRequest& request);
+  void push_save_answer(std::optional<std::string> path);
+  std::vector<SaveFileRequest> save_requests() const;
+
   void clear();
 
  private:
   mutable std::mutex mutex_;
   std::deque<std::optional<std::string>> answers_;
   std::vector<FolderRequest> requests_;
+  std::deque<std::optional<std::string>> save_answers_;
+  std::vector<SaveFileRequest> save_requests_;
 };
 
-FolderDialog& folder_dialog();
-void set_folder_dialog(FolderDialog* dialog);  // nullptr: back to the headless one
 HeadlessFolderDialog& headless_folder_dialog();
 
 }  // namespace funkcja::platform

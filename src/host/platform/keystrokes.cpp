@@ -1,11 +1,6 @@
 #include "host/platform/keystrokes.hpp"
 
-#include <atomic>
-
 namespace funkcja::platform {
-namespace {
-std::atomic<Keyboard*> installed{nullptr};
-}  // namespace
 
 void HeadlessKeyboard::keybd_event(std::uint8_t virtual_key, std::uint32_t flags) {
   Delivery deliver;
@@ -45,16 +40,6 @@ void HeadlessKeyboard::clear() {
 HeadlessKeyboard& headless_keyboard() {
   static HeadlessKeyboard* instance = new HeadlessKeyboard;
   return *instance;
-}
-
-Keyboard& keyboard() {
-  Keyboard* k = installed.load();
-  if (k != nullptr) return *k;
-  return headless_keyboard();
-}
-
-void set_keyboard(Keyboard* k) {
-  installed = k;
 }
 
 }  // namespace funkcja::platform

@@ -1,10 +1,10 @@
 // Synthetic keystrokes, as keybd_event sends them: one virtual key going down or up at a time,
 // delivered by the system to the window that has the keyboard.
 //
-// The headless implementation records every stroke and composes them as the system would:
-// it keeps the Shift state, and each non-modifier key going down becomes one key code (the
-// virtual key, plus 0x100 while Shift is down) handed to the installed delivery function,
-// which the window layer points at the calling thread's active window.
+// The library sends them through Env::send_keystroke (env.hpp). The headless Env's keyboard
+// records every stroke and composes them as the system would: it keeps the Shift state, and
+// each non-modifier key going down becomes one key code (the virtual key, plus 0x100 while
+// Shift is down) handed to the delivery function that the window layer gives Env::route_keys.
 #pragma once
 
 #include <cstdint>
@@ -23,17 +23,11 @@ struct Keystroke {
   std::uint32_t flags = 0;  // kKeyUp for a key going up
 };
 
-class Keyboard {
- public:
-  virtual ~Keyboard() = default;
-  virtual void keybd_event(std::uint8_t virtual_key, std::uint32_t flags) = 0;
-};
-
-class HeadlessKeyboard : public Keyboard {
+class HeadlessKeyboard {
  public:
   using Delivery = std::function<void(std::int32_t key_code)>;
 
-  void keybd_event(std::uint8_t virtual_key, std::uint32_t flags) override;
+  void keybd_event(std::uint8_t virtual_key, std::uint32_t flags);
   void set_delivery(Delivery deliver);
   // Every stroke sent so far, oldest first.
   std::vector<Keystroke> strokes() const;
@@ -46,8 +40,6 @@ class HeadlessKeyboard : public Keyboard {
   Delivery deliver_;
 };
 
-Keyboard& keyboard();
-void set_keyboard(Keyboard* keyboard);  // nullptr: back to the headless one
 HeadlessKeyboard& headless_keyboard();
 
 }  // namespace funkcja::platform

@@ -1,6 +1,5 @@
 #include "host/platform/message_box.hpp"
 
-#include <atomic>
 #include <cstdio>
 
 #include "frame/cp1250.hpp"
@@ -30,8 +29,6 @@ void echo(const MessageBoxRequest& r, std::int32_t answer) {
   line += "> -> " + std::to_string(answer) + "\n";
   std::fputs(line.c_str(), stderr);
 }
-
-std::atomic<MessageBox*> installed{nullptr};
 
 }  // namespace
 
@@ -73,15 +70,6 @@ void HeadlessMessageBox::clear() {
 HeadlessMessageBox& headless_message_box() {
   static HeadlessMessageBox* instance = new HeadlessMessageBox;
   return *instance;
-}
-
-MessageBox& message_box() {
-  if (MessageBox* box = installed.load(); box != nullptr) return *box;
-  return headless_message_box();
-}
-
-void set_message_box(MessageBox* box) {
-  installed = box;
 }
 
 }  // namespace funkcja::platform

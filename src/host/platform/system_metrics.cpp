@@ -1,7 +1,5 @@
 #include "host/platform/system_metrics.hpp"
 
-#include <atomic>
-
 namespace funkcja::platform {
 namespace {
 
@@ -21,8 +19,6 @@ std::int32_t built_in(std::int32_t index) {
       return 0;
   }
 }
-
-std::atomic<SystemMetrics*> installed{nullptr};
 
 }  // namespace
 
@@ -45,16 +41,6 @@ void HeadlessSystemMetrics::reset() {
 HeadlessSystemMetrics& headless_system_metrics() {
   static HeadlessSystemMetrics* instance = new HeadlessSystemMetrics;
   return *instance;
-}
-
-SystemMetrics& system_metrics() {
-  SystemMetrics* m = installed.load();
-  if (m != nullptr) return *m;
-  return headless_system_metrics();
-}
-
-void set_system_metrics(SystemMetrics* metrics) {
-  installed = metrics;
 }
 
 }  // namespace funkcja::platform

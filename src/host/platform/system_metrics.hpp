@@ -1,8 +1,8 @@
 // Operating-system metrics (the GetSystemMetrics indexes the windows ask for): screen size,
 // caption height, icon width, sizing-frame width.
 //
-// The headless implementation answers with the values of a common desktop at 100% scale;
-// tests and hosts change single values with set(). A windowed backend installs its own.
+// The library asks through Env::system_metric (env.hpp). The headless Env answers with the
+// values of a common desktop at 100% scale; tests and hosts change single values with set().
 #pragma once
 
 #include <cstdint>
@@ -17,16 +17,10 @@ inline constexpr std::int32_t kMetricCaption = 4;       // SM_CYCAPTION
 inline constexpr std::int32_t kMetricIconWidth = 11;    // SM_CXICON
 inline constexpr std::int32_t kMetricSizingFrame = 32;  // SM_CXFRAME
 
-class SystemMetrics {
+class HeadlessSystemMetrics {
  public:
-  virtual ~SystemMetrics() = default;
   // The metric of that index; 0 for an index the system does not know.
-  virtual std::int32_t get(std::int32_t index) const = 0;
-};
-
-class HeadlessSystemMetrics : public SystemMetrics {
- public:
-  std::int32_t get(std::int32_t index) const override;
+  std::int32_t get(std::int32_t index) const;
   void set(std::int32_t index, std::int32_t value);
   void reset();  // back to the built-in values
 
@@ -35,8 +29,6 @@ class HeadlessSystemMetrics : public SystemMetrics {
   std::map<std::int32_t, std::int32_t> changed_;
 };
 
-SystemMetrics& system_metrics();
-void set_system_metrics(SystemMetrics* metrics);  // nullptr: back to the headless one
 HeadlessSystemMetrics& headless_system_metrics();
 
 }  // namespace funkcja::platform

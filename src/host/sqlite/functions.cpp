@@ -1,10 +1,8 @@
 #include "host/sqlite/functions.hpp"
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <ctime>
 #include <new>
 #include <stdexcept>
 #include <vector>
@@ -12,6 +10,7 @@
 #include "frame/cp_literal.hpp"
 #include "frame/number_text.hpp"
 #include "frame/standard_date.hpp"
+#include "host/platform/env.hpp"
 #include "host/sqlite/decimal.hpp"
 #include "host/sqlite/polish.hpp"
 #include "host/sqlite/server_functions.hpp"
@@ -980,14 +979,8 @@ std::string format_datetime(const DateTime& value) {
 }
 
 DateTime now_datetime() {
-  const auto now = std::chrono::system_clock::now();
-  const std::time_t t = std::chrono::system_clock::to_time_t(now);
-  std::tm local{};
-  localtime_r(&t, &local);
-  const auto ms =
-      std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
-  const auto day = date::from_civil(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-  return {day.value_or(0), ((local.tm_hour * 60LL + local.tm_min) * 60 + local.tm_sec) * 1000 + ms};
+  const platform::LocalTime now = platform::Env::current().now();
+  return {now.day, now.millis};
 }
 
 bool register_functions(sqlite3* db) {
