@@ -8,7 +8,7 @@
 #include <iterator>
 
 #include "frame/cp_literal.hpp"
-#include "host/database_fixture.hpp"
+#include "support/database_fixture.hpp"
 #include "host/sqlite/backend.hpp"
 
 namespace funkcja {

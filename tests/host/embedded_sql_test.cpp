@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "frame/cp_literal.hpp"
-#include "host/database_fixture.hpp"
+#include "support/database_fixture.hpp"
 #include "host/sqlite/functions.hpp"
 #include "host/sqlite/polish.hpp"
 #include "host/sqlite/translator.hpp"

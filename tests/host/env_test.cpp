@@ -12,7 +12,7 @@
 #include "funkcja/lookups.hpp"
 #include "host/connect.hpp"
 #include "host/dane/globals.hpp"
-#include "host/database_fixture.hpp"
+#include "support/database_fixture.hpp"
 #include "host/platform/clipboard.hpp"
 #include "lookups/logs.hpp"
 

@@ -5,7 +5,7 @@
 
 #include "frame/cp_literal.hpp"
 #include "funkcja/gateway.hpp"
-#include "host/database_fixture.hpp"
+#include "support/database_fixture.hpp"
 #include "host/gateway.hpp"
 #include "host/sql_text.hpp"
 

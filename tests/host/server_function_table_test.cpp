@@ -8,7 +8,7 @@
 
 #include "frame/cp_literal.hpp"
 #include "funkcja/gateway.hpp"
-#include "host/database_fixture.hpp"
+#include "support/database_fixture.hpp"
 #include "host/sqlite/server_functions.hpp"
 #include "host/sqlite/translator.hpp"
 

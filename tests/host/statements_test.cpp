@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "frame/cp_literal.hpp"
-#include "host/database_fixture.hpp"
+#include "support/database_fixture.hpp"
 
 namespace funkcja {
 namespace {

@@ -7,7 +7,7 @@
 #include <chrono>
 #include <thread>
 
-#include "host/database_fixture.hpp"
+#include "support/database_fixture.hpp"
 #include "host/sqlite/functions.hpp"
 
 namespace funkcja {

@@ -10,7 +10,7 @@
 #include "frame/cp_literal.hpp"
 #include "funkcja/gateway.hpp"
 #include "funkcja/lookups.hpp"
-#include "host/database_fixture.hpp"
+#include "support/database_fixture.hpp"
 #include "host/sql_text.hpp"
 #include "host/sqlite/translator.hpp"
 #include "lookups/logs.hpp"

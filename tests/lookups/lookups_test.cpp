@@ -6,7 +6,7 @@
 #include "frame/cp_literal.hpp"
 #include "funkcja/gateway.hpp"
 #include "funkcja/lookups.hpp"
-#include "host/database_fixture.hpp"
+#include "support/database_fixture.hpp"
 #include "host/platform/env.hpp"
 #include "lookups/logs.hpp"
 #include "lookups/session.hpp"

@@ -43,7 +43,7 @@ TEST(MaskMatching, DiffersFromBacktracking) {
               {"abab", "*ab?", 1},  // the first "ab" leaves "ab" for "?"
               {"xaby", "*ab?", 0},
               {"aXbXyc", "a*X?c", 1},  // the first X leaves "bXyc", and "?c" does not fit it
-              // 3. "?" never matches a blank.
+                                       // 3. "?" never matches a blank.
               {"a b", "a?b", 1},
               {" a", "?a", 1}});
 }

@@ -6,7 +6,7 @@
 
 #include "frame/cp1250.hpp"
 #include "funkcja/funkcja.h"
-#include "run_process.hpp"
+#include "support/run_process.hpp"
 
 namespace funkcja {
 namespace {

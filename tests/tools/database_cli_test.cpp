@@ -3,8 +3,8 @@
 
 #include <filesystem>
 
-#include "host/database_fixture.hpp"
-#include "run_process.hpp"
+#include "support/database_fixture.hpp"
+#include "support/run_process.hpp"
 
 namespace funkcja {
 namespace {

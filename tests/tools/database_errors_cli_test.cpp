@@ -9,8 +9,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "host/database_fixture.hpp"
-#include "run_process.hpp"
+#include "support/database_fixture.hpp"
+#include "support/run_process.hpp"
 
 namespace funkcja {
 namespace {

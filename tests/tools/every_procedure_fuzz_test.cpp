@@ -14,7 +14,7 @@
 
 #include "frame/cp_literal.hpp"
 #include "funkcja/funkcja.h"
-#include "host/database_fixture.hpp"
+#include "support/database_fixture.hpp"
 #include "host/platform/message_box.hpp"
 #include "support/fuzz.hpp"
 

@@ -4,8 +4,8 @@
 
 #include <thread>
 
-#include "host/database_fixture.hpp"
-#include "run_process.hpp"
+#include "support/database_fixture.hpp"
+#include "support/run_process.hpp"
 
 namespace funkcja {
 namespace {

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "run_process.hpp"
+#include "support/run_process.hpp"
 
 namespace funkcja {
 namespace {

@@ -13,7 +13,7 @@
 #include "host/connect.hpp"
 #include "host/dane/globals.hpp"
 #include "host/lifecycle.hpp"
-#include "probe_window.hpp"
+#include "support/probe_window.hpp"
 #include "ui/folder_threads.hpp"
 #include "ui/headless_driver.hpp"
 

@@ -2,7 +2,7 @@
 
 #include <unistd.h>
 
-#include "probe_window.hpp"
+#include "support/probe_window.hpp"
 
 namespace funkcja::ui {
 namespace {

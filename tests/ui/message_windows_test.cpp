@@ -3,7 +3,7 @@
 #include "frame/cp_literal.hpp"
 #include "funkcja/messages.hpp"
 #include "host/dane/tables.hpp"
-#include "probe_window.hpp"
+#include "support/probe_window.hpp"
 
 namespace funkcja::ui {
 namespace {

@@ -11,7 +11,7 @@
 #include "host/dane/popup.hpp"
 #include "host/platform/folder_dialog.hpp"
 #include "host/platform/system_metrics.hpp"
-#include "probe_window.hpp"
+#include "support/probe_window.hpp"
 #include "ui/folder_threads.hpp"
 #include "ui/window_threads.hpp"
 

@@ -5,7 +5,7 @@
 #include <thread>
 
 #include "host/platform/atomic_file.hpp"
-#include "probe_window.hpp"
+#include "support/probe_window.hpp"
 #include "ui/window_threads.hpp"
 
 namespace funkcja::ui {

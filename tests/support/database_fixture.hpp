@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -18,10 +19,13 @@
 
 namespace funkcja::testing {
 
+// A path no other run uses: the process id alone repeats across runs, and a run that was
+// killed may have left its files behind.
 inline std::string fresh_database_path() {
   static std::atomic<int> counter{0};
+  static const unsigned run = std::random_device{}();
   const auto dir = std::filesystem::temp_directory_path();
-  return (dir / ("funkcja-test-" + std::to_string(::getpid()) + "-" +
+  return (dir / ("funkcja-test-" + std::to_string(::getpid()) + "-" + std::to_string(run) + "-" +
                  std::to_string(counter.fetch_add(1)) + ".db"))
       .string();
 }

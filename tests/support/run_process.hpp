@@ -24,8 +24,7 @@ inline ProcessResult run_process(const std::string& program, const std::vector<s
   // another child's pipe ends open, or that child never sees the end of its input and its
   // parent never sees the end of its output.
   int in[2], out[2], err[2];
-  if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0 ||
-      ::pipe2(err, O_CLOEXEC) != 0) {
+  if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0) {
     return {};
   }
   const pid_t pid = ::fork();
