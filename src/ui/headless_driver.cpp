@@ -1,9 +1,9 @@
 #include "ui/headless_driver.hpp"
 
-#include <charconv>
 #include <cstdio>
 
 #include "frame/cp1250.hpp"
+#include "frame/number_text.hpp"
 #include "frame/text_rules.hpp"
 #include "host/platform/env.hpp"
 #include "ui/window.hpp"
@@ -27,9 +27,9 @@ std::string without_ampersand(std::string_view s) {
 }
 
 bool number_of(std::string_view s, std::int32_t& out) {
-  s = text::trim(s);
-  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), out);
-  return !s.empty() && ec == std::errc() && end == s.data() + s.size();
+  const auto read = text::read_int32(s);
+  if (read) out = *read;
+  return static_cast<bool>(read);
 }
 
 std::string utf8(std::string_view cp1250_text) {

@@ -1,4 +1,5 @@
 #include "ui/window.hpp"
+#include "frame/number_text.hpp"
 
 #include <mutex>
 
@@ -202,11 +203,7 @@ void type_into(Control& c, std::string_view text) {
   c.sel_start = c.sel_end = 0;
   c.dirty = true;
   if (c.type == control_type::kSpin) {
-    try {
-      c.value = std::stoi(c.text);
-    } catch (...) {
-      c.value = 0;
-    }
+    c.value = text::read_int32(c.text).optional().value_or(0);
   }
 }
 

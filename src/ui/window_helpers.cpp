@@ -4,10 +4,10 @@
 // picture "@N-19_`2", SELECT_KEYBOARD("@N-19_`2") selects its characters 1 to 19 so that the
 // next digit typed replaces the amount.
 #include <array>
-#include <charconv>
 #include <cstdlib>
 
 #include "frame/cp_literal.hpp"
+#include "frame/number_text.hpp"
 #include "frame/text_rules.hpp"
 #include "host/dane/globals.hpp"
 #include "host/dane/open_windows.hpp"
@@ -74,10 +74,7 @@ void style(Control& c, std::string_view font, std::int32_t colour, std::int32_t 
 // A row's field as a whole number; 0 when missing or not a number.
 std::int64_t number_field(const QueueRow& row, std::size_t field) {
   if (field == 0 || field > row.fields.size()) return 0;
-  const std::string_view s = text::trim(row.fields[field - 1]);
-  std::int64_t value = 0;
-  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-  return ec == std::errc() && end == s.data() + s.size() ? value : 0;
+  return text::read_whole(row.fields[field - 1]).optional().value_or(0);
 }
 
 void set_field(QueueRow& row, std::size_t field, std::int32_t value) {

@@ -9,9 +9,9 @@
 //   YPos=80
 //   Width=300
 //   Height=120
-#include <charconv>
 #include <optional>
 
+#include "frame/number_text.hpp"
 #include "frame/text_rules.hpp"
 #include "host/lifecycle.hpp"
 #include "ui/key_navigator.hpp"
@@ -24,11 +24,7 @@ std::optional<std::int32_t> stored_number(const dane::INICLASS& settings, std::s
                                           std::string_view key) {
   const auto text = settings.FETCH(section, key);
   if (!text) return std::nullopt;
-  const std::string_view s = text::trim(*text);
-  std::int32_t value = 0;
-  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-  if (s.empty() || ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
-  return value;
+  return text::read_int32(*text).optional();
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 #include "host/sqlite/translator.hpp"
 
-#include <charconv>
 #include <new>
 
 #include "frame/cp_literal.hpp"
+#include "frame/number_text.hpp"
 #include "host/sqlite/tsql_parser.hpp"
 
 namespace funkcja::sqlite {
@@ -21,12 +21,7 @@ std::int64_t CallArg::as_integer() const {
     case Kind::kReal:
       return static_cast<std::int64_t>(real);
     case Kind::kText: {
-      std::string_view s = text;
-      while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-      while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-      std::int64_t v = 0;
-      const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-      return ec == std::errc() && end == s.data() + s.size() ? v : 0;
+      return funkcja::text::read_whole(text).optional().value_or(0);
     }
     case Kind::kNull:
       break;

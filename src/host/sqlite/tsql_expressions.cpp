@@ -1,8 +1,7 @@
 #include "host/sqlite/tsql_parser.hpp"
 
-#include <charconv>
-
 #include "frame/cp_literal.hpp"
+#include "frame/number_text.hpp"
 #include "host/sqlite/polish.hpp"
 
 namespace funkcja::sqlite::tsql {
@@ -364,10 +363,7 @@ Parser::DataType Parser::data_type() {
 
 // A size as written (digits): its value, or nothing when it is past any limit.
 std::optional<std::int64_t> Parser::size_of(const std::string& text) {
-  std::int64_t v = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return v;
+  return funkcja::text::read_whole(text).optional();
 }
 
 Expression Parser::converted(const DataType& type, const Expression& value,

@@ -1,8 +1,7 @@
 #include "host/sqlite/tsql_parser.hpp"
 
-#include <charconv>
-
 #include "frame/cp_literal.hpp"
+#include "frame/number_text.hpp"
 #include "host/sqlite/polish.hpp"
 #include "host/sqlite/server_functions.hpp"
 #include "host/sqlite/tsql_lexer.hpp"
@@ -521,11 +520,9 @@ CallArg Parser::call_arg() {
   } else if (t.kind == TokenKind::kNumber) {
     const std::string spelled = (negative ? "-" : "") + take().text;
     a.text = spelled;
-    std::int64_t v = 0;
-    const auto [end, ec] = std::from_chars(spelled.data(), spelled.data() + spelled.size(), v);
-    if (ec == std::errc() && end == spelled.data() + spelled.size()) {
+    if (const auto whole = funkcja::text::read_whole(spelled)) {
       a.kind = CallArg::Kind::kInteger;
-      a.integer = v;
+      a.integer = *whole;
     } else {
       a.kind = CallArg::Kind::kReal;
       a.real = std::strtod(spelled.c_str(), nullptr);
