@@ -15,7 +15,8 @@ inline std::int32_t PODAJDATEWIELKANOCY(std::int32_t year) {
   return ::PODAJDATEWIELKANOCY(year);
 }
 
-// 1 for a working day; 0 for Saturdays, Sundays, public holidays and non-dates.
+// 1 for a working day; 0 for Saturdays, Sundays, public holidays and non-dates. 24 December
+// (Wigilia) is a public holiday from 2025 on (Dz.U. 2024 poz. 1965); 6 January in every year.
 inline std::uint8_t ISDZIENROBOCZY(std::int32_t date) {
   return ::ISDZIENROBOCZY(date);
 }

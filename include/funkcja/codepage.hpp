@@ -14,6 +14,9 @@
 
 namespace funkcja {
 
+// Code-page conversions change only the Polish letters (and ş/» for Mazovia), each byte looked
+// up once; code page 852 agrees with iconv's.
+
 // 1250 -> 852
 inline std::string WINTOLATIN_TG(std::string_view text) {
   return c_api::string(::WINTOLATIN_TG(c_api::text(text)));

@@ -15,7 +15,8 @@ inline void FUNKCJA_INIT(dane::ERRORCLASS* errors, dane::INICLASS* settings) {
   ::FUNKCJA_INIT(reinterpret_cast<fk_errorclass*>(errors),
                  reinterpret_cast<fk_iniclass*>(settings));
 }
-// Stops the data library. Only the first call acts.
+// Stops the data library. Only the first call acts, and a killed library stays killed:
+// FUNKCJA_INIT after FUNKCJA_KILL does nothing.
 inline void FUNKCJA_KILL() {
   ::FUNKCJA_KILL();
 }

@@ -11,7 +11,8 @@
 namespace funkcja {
 
 // Appends a row to FK_LOG_1. Calls with the same operation key share one operation number;
-// a new key takes the table's highest number plus 1.
+// a new key takes the table's highest number plus 1, reserved together with its first row in
+// one write transaction, so neither two threads nor two processes ever share a number.
 inline void LOG_DODAJ(std::int32_t operation_key, std::string_view rodzaj_operacji,
                       std::string_view miejsce_wywolania, std::string_view tekst_1,
                       std::string_view tekst_2, std::string_view tekst_3,

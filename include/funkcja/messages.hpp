@@ -17,7 +17,8 @@ inline void MSG_OST(std::string_view text) {
   ::MSG_OST(c_api::text(text));
 }
 // A question box with caption $GLO:MSG_TXT_PYT. buttons: captions separated by "|", e.g.
-// "&Tak|&Nie"; default_button 0 means 1. Returns the number of the pressed button (1 = first).
+// "&Tak|&Nie"; default_button 0, or one past the last button, means 1. Returns the number of
+// the pressed button (1 = first); a box dismissed without a button answers 0.
 inline std::int32_t MSG_QST(std::string_view text, std::string_view buttons,
                             std::int32_t default_button) {
   return ::MSG_QST(c_api::text(text), c_api::text(buttons), default_button);
@@ -43,7 +44,8 @@ inline void MSG_ADVINFO(std::string_view text, std::string_view details, std::ui
   ::MSG_ADVINFO(c_api::text(text), c_api::text(details), type);
 }
 // The current user's stored messages of a context, as a list; nothing when there are none.
-// Caption and header are used for the context "MWONLAKTOUT" only.
+// Caption and header are used for the context "MWONLAKTOUT" only (in any letter case). An
+// icon number outside 0-255 shows no icon.
 inline void KOMUNIKAT_INFO(std::string_view context, std::string_view caption,
                            std::string_view header) {
   ::KOMUNIKAT_INFO(c_api::text(context), c_api::text(caption), c_api::text(header));

@@ -21,7 +21,8 @@ namespace funkcja {
 // Replaces every occurrence of find, each search starting again at position 1 (so text made
 // by a replacement is searched too), at most 1000 times. Text, find and replacement are
 // clipped (capacities 5000, 100, 100); the text is cut to 5000 after every replacement. An
-// empty find, or a find equal to the replacement, returns the clipped text.
+// empty find, or a find equal to the replacement, returns the clipped text. Runs in linear
+// time however often replacements are searched again.
 inline std::string STR_REPLACE(std::string_view text, std::string_view find,
                                std::string_view replacement) {
   return c_api::string(

@@ -13,6 +13,7 @@ namespace funkcja {
 // MOD 97-10 check of an IBAN already reduced to its characters (no blanks or separators,
 // letters in upper case); only the first 100 characters count. 0 when the check passes,
 // 1 when it fails (also for any character other than a digit or an upper-case letter).
+// Trailing blanks are ignored; the remainder is computed exactly for a number of any length.
 inline std::uint8_t IBANSPR(std::string_view account) {
   return ::IBANSPR(c_api::text(account));
 }

@@ -38,7 +38,9 @@ inline void THREAD_DEL(std::string_view window_name) {
 }
 
 // Sizes the active window to fill the application frame: 0 maximising off, 1 resized, 2 it
-// already had that size and place.
+// already had that size and place. With no active window, a computed size of zero or less,
+// or margins too large for the frame, returns 0 and changes nothing; a negative margin
+// counts as 0.
 inline std::uint8_t MAKSYMALIZUJ() {
   return ::MAKSYMALIZUJ();
 }
@@ -59,7 +61,8 @@ inline void STRSTYLNAGLOWEK(std::int32_t control, std::uint8_t size = 0, std::ui
   ::STRSTYLNAGLOWEK(control, size, second);
 }
 
-// Texts and icons of the four standard items of a browse's pop-up menu.
+// Texts and icons of the four standard items of a browse's pop-up menu; mode 1 behaves as
+// mode 0.
 inline void USTAW4IKONYBROWSERA(dane::POPUPCLASS* popup, std::uint8_t mode = 0) {
   ::USTAW4IKONYBROWSERA(reinterpret_cast<fk_popupclass*>(popup), mode);
 }

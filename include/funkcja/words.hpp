@@ -12,7 +12,9 @@ namespace funkcja {
 
 // The amount in Polish words, in złoty and grosze: each word after one blank, "minus " in
 // front of a negative amount, no words for a zero part; blank-padded to 600 characters.
-// NaN, infinities and magnitudes of 10^12 or more give 600 blanks.
+// The amount is read through 15 significant digits and rounded half away from zero (0.015
+// gives "dwa grosze"); the sign is tested before rounding, so -0.004 gives "minus " alone.
+// NaN, infinities and magnitudes of 10^12 or more (after rounding) give 600 blanks.
 inline std::string SLOWNIE(double amount) {
   return c_api::string(::SLOWNIE(amount));
 }
