@@ -3,9 +3,9 @@
 // the first column of the first row. For example FUNCVAY("select nazwa from FIRMA where
 // id_firmy=1") gives "PHU Żuraw Sp. z o.o." on the demo database.
 #include "host/gateway.hpp"
+#include "host/system_messages.hpp"
 
 #include "frame/text_rules.hpp"
-#include "funkcja/messages.hpp"
 
 namespace funkcja {
 namespace gateway {
@@ -24,7 +24,7 @@ void send(dane::QueryTable& table, std::string_view statement) {
 void run(dane::QueryTable& table, std::string_view statement, Errors errors) {
   send(table, statement);
   if (errors == Errors::kReport && table.error_code() != dane::kNoError) {
-    MSG_OST(table.error_message());
+    system_messages::warning(table.error_message());
   }
 }
 

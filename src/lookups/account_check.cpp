@@ -4,9 +4,9 @@
 // warning and gives 1; when every account passes the result is 0. The document's accounts are
 // read on ZAPYTANIESQL while the stored procedures answer on ZAPYTANIESQL1.
 #include "frame/cp_literal.hpp"
-#include "funkcja/messages.hpp"
 #include "host/gateway.hpp"
 #include "host/sql_text.hpp"
+#include "host/system_messages.hpp"
 #include "lookups/procedures.hpp"
 #include "lookups/session.hpp"
 
@@ -40,8 +40,8 @@ bool check_side(std::string_view column, std::int32_t fiscal_year, std::int32_t 
     find.text(",1)");
     gateway::send(answer, find);
     if (gateway::next(answer) && !field_is(answer.field(1), 0)) {
-      MSG_OST(std::string("Konto: "_cp) + account +
-              std::string(" nie występuje w planie kont."_cp));
+      system_messages::warning(std::string("Konto: "_cp) + account +
+                               std::string(" nie występuje w planie kont."_cp));
       return true;
     }
 
@@ -51,12 +51,13 @@ bool check_side(std::string_view column, std::int32_t fiscal_year, std::int32_t 
     gateway::send(answer, right);
     if (!gateway::next(answer)) continue;
     if (field_is(answer.field(1), kRightNone)) {
-      MSG_OST(std::string("Nie posiadasz uprawnień do zapisu na konto: "_cp) + account);
+      system_messages::warning(std::string("Nie posiadasz uprawnień do zapisu na konto: "_cp) +
+                               account);
       return true;
     }
     if (field_is(answer.field(1), kRightLocked)) {
-      MSG_OST(std::string("Konto: "_cp) + account +
-              std::string(" posiada blokadę przed zapisem."_cp));
+      system_messages::warning(std::string("Konto: "_cp) + account +
+                               std::string(" posiada blokadę przed zapisem."_cp));
       return true;
     }
   }

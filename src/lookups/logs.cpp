@@ -8,10 +8,10 @@
 
 #include "frame/cp_literal.hpp"
 #include "frame/standard_date.hpp"
-#include "funkcja/messages.hpp"
 #include "host/gateway.hpp"
 #include "host/platform/env.hpp"
 #include "host/sql_text.hpp"
+#include "host/system_messages.hpp"
 #include "lookups/logs.hpp"
 #include "lookups/procedures.hpp"
 #include "lookups/session.hpp"
@@ -121,7 +121,7 @@ void LOG_ADD(std::int32_t id_zapisu, std::string_view rodzaj_operacji,
   s.quoted(rodzaj_operacji).text(",").quoted(modul_operacji).text(",");
   s.quoted(text::cut(text::clip(szczegoly_operacji), kDetailCapacity)).text(",getdate())");
   t.set_statement(text::clip(s.str()));
-  if (t.error_code() != dane::kNoError) MSG_OST(t.error_message());
+  if (t.error_code() != dane::kNoError) system_messages::warning(t.error_message());
   t.close();
 }
 

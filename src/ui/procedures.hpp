@@ -7,13 +7,21 @@
 #include <string_view>
 
 #include "funkcja/windows.hpp"
+#include "host/system_messages.hpp"
 
 namespace funkcja::ui {
 
 // As funkcja/messages.hpp.
-void MSG_INF(std::string_view text);
-void MSG_OST(std::string_view text);
-std::int32_t MSG_QST(std::string_view text, std::string_view buttons, std::int32_t default_button);
+inline void MSG_INF(std::string_view text) {
+  funkcja::system_messages::information(text);
+}
+inline void MSG_OST(std::string_view text) {
+  funkcja::system_messages::warning(text);
+}
+inline std::int32_t MSG_QST(std::string_view text, std::string_view buttons,
+                            std::int32_t default_button) {
+  return funkcja::system_messages::question(text, buttons, default_button);
+}
 void MSG_INFO(std::string_view text, std::uint8_t type = 0);
 std::uint8_t MSG_WYKONAJ(std::string_view text, std::string_view title, std::uint8_t type = 0);
 void MSG_ADVINFO(std::string_view text, std::string_view details, std::uint8_t type = 0);

@@ -1,12 +1,13 @@
 // The three system message boxes: information, warning and question, captioned with the
-// host's global texts. For example MSG_QST("Usunąć dokument?", "&Tak|&Nie", 2) shows a
+// host's global texts. For example question("Usunąć dokument?", "&Tak|&Nie", 2) shows a
 // question with the buttons Tak and Nie, Nie as default, and returns 1 for Tak.
+#include "host/system_messages.hpp"
+
 #include "frame/text_rules.hpp"
 #include "host/dane/globals.hpp"
 #include "host/platform/env.hpp"
-#include "ui/procedures.hpp"
 
-namespace funkcja::ui {
+namespace funkcja::system_messages {
 namespace {
 
 constexpr std::size_t kMessageCapacity = 500;
@@ -38,18 +39,18 @@ std::vector<std::string> split_buttons(std::string_view list) {
 
 }  // namespace
 
-void MSG_INF(std::string_view message) {
+void information(std::string_view message) {
   show(dane::Global::GLO_MSG_TXT_INF, text::cut(message, kMessageCapacity),
        platform::MessageIcon::kInformation, {"OK"}, 1);
 }
 
-void MSG_OST(std::string_view message) {
+void warning(std::string_view message) {
   show(dane::Global::GLO_MSG_TXT_OST, text::cut(message, kMessageCapacity),
        platform::MessageIcon::kWarning, {"OK"}, 1);
 }
 
-std::int32_t MSG_QST(std::string_view message, std::string_view buttons,
-                     std::int32_t default_button) {
+std::int32_t question(std::string_view message, std::string_view buttons,
+                      std::int32_t default_button) {
   std::vector<std::string> list = split_buttons(buttons);
   const auto count = static_cast<std::int32_t>(list.size());
   // 0 means the first button; a number past the last button falls back to the first too.
@@ -58,4 +59,4 @@ std::int32_t MSG_QST(std::string_view message, std::string_view buttons,
               std::move(list), default_button);
 }
 
-}  // namespace funkcja::ui
+}  // namespace funkcja::system_messages
