@@ -17,6 +17,16 @@ testing::ProcessResult cli(const std::vector<std::string>& args, const std::stri
   return run_process(FUNKCJA_CLI, args, input, {"FUNKCJA_LIBRARY=" FUNKCJA_LIBRARY});
 }
 
+// Each line of a batch's answer, parsed.
+std::vector<nlohmann::json> json_lines(const std::string& out) {
+  std::vector<nlohmann::json> lines;
+  size_t start = 0;
+  for (size_t nl; (nl = out.find('\n', start)) != std::string::npos; start = nl + 1) {
+    lines.push_back(nlohmann::json::parse(out.substr(start, nl - start)));
+  }
+  return lines;
+}
+
 TEST(CommandLine, ListNamesEveryProcedureAndEachIsExportedUnderItsName) {
   const auto r = cli({"list"});
   ASSERT_EQ(r.exit_code, 0) << r.err;
@@ -96,11 +106,7 @@ TEST(CommandLine, BatchAnswersEveryLineAndReportsBadOnes) {
       "{\"proc\": \"FUNKCJA_KILL\", \"set\": {\"$DANE_ID_FIRMY\": 7}}\n";
   const auto r = cli({"batch"}, input);
   EXPECT_EQ(r.exit_code, 2);
-  std::vector<nlohmann::json> lines;
-  size_t start = 0;
-  for (size_t nl; (nl = r.out.find('\n', start)) != std::string::npos; start = nl + 1) {
-    lines.push_back(nlohmann::json::parse(r.out.substr(start, nl - start)));
-  }
+  const std::vector<nlohmann::json> lines = json_lines(r.out);
   ASSERT_EQ(lines.size(), 4u) << r.out;
   EXPECT_EQ(lines[0]["result"], 2);
   EXPECT_TRUE(lines[1].contains("error"));
@@ -118,11 +124,7 @@ TEST(CommandLine, BatchGoesOnAfterALineThatIsNotUtf8) {
       "{\"proc\":\"BEZPL\",\"args\":[\"za\u017c\"]}\n";
   const auto r = cli({"batch"}, input);
   EXPECT_EQ(r.exit_code, 2);
-  std::vector<nlohmann::json> lines;
-  size_t start = 0;
-  for (size_t nl; (nl = r.out.find('\n', start)) != std::string::npos; start = nl + 1) {
-    lines.push_back(nlohmann::json::parse(r.out.substr(start, nl - start)));
-  }
+  const std::vector<nlohmann::json> lines = json_lines(r.out);
   ASSERT_EQ(lines.size(), 4u) << r.out;
   EXPECT_TRUE(lines[0].contains("error"));
   EXPECT_EQ(lines[1]["result"], "ok");

@@ -115,12 +115,7 @@ Expression Parser::predicate() {
     if (is("SELECT")) {
       out += select();
     } else {
-      bool first = true;
-      do {
-        if (!first) out += ", ";
-        first = false;
-        out += expression().sql;
-      } while (accept(","));
+      out += expression_list();
     }
     expect(")");
     return {out + "))", ValueType::kNumber};
@@ -318,6 +313,12 @@ std::vector<Expression> Parser::arguments() {
   }
   expect(")");
   return args;
+}
+
+std::string Parser::expression_list() {
+  std::string out = expression().sql;
+  while (accept(",")) out += ", " + expression().sql;
+  return out;
 }
 
 std::string Parser::joined(const std::vector<Expression>& args) {

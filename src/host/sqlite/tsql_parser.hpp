@@ -102,6 +102,8 @@ class Parser : private TokenStream {
   Expression primary();
   Expression case_expr();
   std::vector<Expression> arguments();
+  // "a, b, c" (one at least): each expression translated, joined with ", ".
+  std::string expression_list();
   static std::string joined(const std::vector<Expression>& args);
   Expression dbo_function(const std::string& name);
 

@@ -360,15 +360,8 @@ std::string Parser::insert() {
       if (!first_row) out += ", ";
       first_row = false;
       expect("(");
-      out += "(";
-      bool first = true;
-      do {
-        if (!first) out += ", ";
-        first = false;
-        out += expression().sql;
-      } while (accept(","));
+      out += "(" + expression_list() + ")";
       expect(")");
-      out += ")";
     } while (accept(","));
   } else if (is("SELECT")) {
     out += " " + select();
