@@ -5,9 +5,9 @@
 
 #include "frame/cp_literal.hpp"
 #include "funkcja/gateway.hpp"
-#include "support/database_fixture.hpp"
 #include "host/gateway.hpp"
 #include "host/sql_text.hpp"
+#include "support/database_fixture.hpp"
 
 namespace funkcja {
 namespace {
@@ -48,16 +48,6 @@ TEST_F(Gateway, SingleValueOfNoRowOrAFailureIsEmptyAndClosesTheTable) {
   }
 }
 
-TEST_F(Gateway, ReadingYieldsEveryRowInOrderThenSetsTheErrorCode) {
-  EXECVAX("select sym_waluty, nazwa from WALUTY order by sym_waluty");
-  dane::QueryTable& t = dane::thread_tables().VAX_FK;
-  std::vector<std::string> seen;
-  while (gateway::next(t)) seen.push_back(t.field(1).text);
-  EXPECT_EQ(seen, (std::vector<std::string>{"CHF", "CZK", "EUR", "GBP", "PLN", "USD"}));
-  EXPECT_EQ(t.error_code(), dane::kNoMoreRows);
-  EXPECT_TRUE(t.is_open());  // left open: the next statement closes it
-}
-
 TEST_F(Gateway, EachProcedureUsesItsOwnTable) {
   struct Case {
     void (*exec)(std::string_view);
@@ -84,6 +74,8 @@ TEST_F(Gateway, EachProcedureUsesItsOwnTable) {
     ASSERT_TRUE(gateway::next(t.ZAPYTANIESQL1));
   }
   EXPECT_EQ(accounts, (std::vector<std::string>{"100", "130", "201"}));
+  EXPECT_EQ(t.ZAPYTANIESQL.error_code(), dane::kNoMoreRows);
+  EXPECT_TRUE(t.ZAPYTANIESQL.is_open());  // left open: the next statement closes it
 }
 
 TEST_F(Gateway, ReportingPatternShowsTheDatabaseMessageAsAWarning) {
@@ -103,20 +95,13 @@ TEST_F(Gateway, UnsupportedConstructsFailWithAMessageNamingThem) {
     const char* statement;
     const char* named;
   };
-  const Case cases[] = {
-      {"select nazwa from FIRMA union select nazwa from KONTRAHENT", "UNION"},
-      {"select a.nazwa from FIRMA a right join KONTRAHENT k on 1=1", "RIGHT JOIN"},
-      {"select a.nazwa from FIRMA a full outer join KONTRAHENT k on 1=1", "FULL JOIN"},
-      {"create table X (a int)", "CREATE"},
-      {"drop table FIRMA", "DROP"},
-      {"select @zmienna", "@"},
-      {"select top 10 percent nazwa from FIRMA", "PERCENT"},
-      {"select datename(mm, getdate())", "DATENAME"},
-      {"select convert(xml, nazwa) from FIRMA", "XML"},
-      {"select nazwa from FIRMA with (INDEX(1))", "INDEX"},
-      {"select soundex(nazwa) from FIRMA", "soundex"},
-      {"select 1; delete from FIRMA", ""},
-      {"select nazwa into kopia from FIRMA", "INTO"}};
+  // The translator's messages themselves are checked word for word elsewhere; here they must
+  // reach the table, and a refused batch must not run half.
+  const Case cases[] = {{"select nazwa from FIRMA union select nazwa from KONTRAHENT", "UNION"},
+                        {"create table X (a int)", "CREATE"},
+                        {"select nazwa from FIRMA with (INDEX(1))", "INDEX"},
+                        {"select soundex(nazwa) from FIRMA", "soundex"},
+                        {"select 1; delete from FIRMA", ""}};
   for (const Case& c : cases) {
     EXECVAX(c.statement);
     const dane::QueryTable& t = dane::thread_tables().VAX_FK;

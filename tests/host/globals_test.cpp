@@ -4,13 +4,10 @@
 
 #include <thread>
 
-#include "frame/cp_literal.hpp"
 #include "funkcja/data.hpp"
 
 namespace funkcja::dane {
 namespace {
-
-using namespace funkcja::literals;
 
 class Globals : public ::testing::Test {
  protected:
@@ -71,11 +68,6 @@ TEST_F(Globals, TextsKeepBlanksAndAreCutToCapacity) {
   EXPECT_EQ(get_text(Global::DANE_ID_UZYT), "  jan  ");
   EXPECT_TRUE(set_text(Global::GGG_PATH, std::string(400, 'p')));
   EXPECT_EQ(get_text(Global::GGG_PATH).size(), 300u);
-}
-
-TEST_F(Globals, CaptionsDefaultToPolishWords) {
-  EXPECT_EQ(get_text(Global::GLO_MSG_TXT_OST), "Ostrzeżenie"_cp);
-  EXPECT_EQ(get_int(Global::DANE_ID_FIRMY), 0);
 }
 
 TEST_F(Globals, ConcurrentWritersAndReadersSeeWholeValues) {

@@ -75,15 +75,11 @@ TEST_F(Tables, FailedStatementKeepsTheDatabasesMessage) {
   EXPECT_NE(t.error_code(), kNoError);  // a failed statement has no rows
 }
 
+// The single-value fields' cuts are checked through FUNCVAY and FUNCVAZ.
 TEST_F(Tables, TextFieldsAreCutToTheirCapacity) {
   QueryTable& t = thread_tables().VAY_FK;
-  EXPECT_EQ(t.field_count(), 6u);
-  t.field(1).assign(std::string(600, 'a'));
   t.field(2).assign(std::string(600, 'b'));
-  EXPECT_EQ(t.field(1).text.size(), 500u);
   EXPECT_EQ(t.field(2).text.size(), 255u);
-  EXPECT_EQ(thread_tables().VAX_FK.field_count(), 13u);
-  EXPECT_EQ(thread_tables().VAZ_FK.field(1).capacity, 8000u);
 }
 
 TEST_F(Tables, DecimalFieldsRoundHalfAwayFromZeroAndReadUnreadableAsZero) {

@@ -7,8 +7,8 @@
 #include <chrono>
 #include <thread>
 
-#include "support/database_fixture.hpp"
 #include "host/sqlite/functions.hpp"
+#include "support/database_fixture.hpp"
 
 namespace funkcja {
 namespace {
@@ -83,6 +83,12 @@ TEST_F(Transactions, AFailedStatementLeavesNoSnapshotNoLockAndLosesNoLaterWrite)
       "update KONTRAHENT set nazwa = 'AWARIA' where id_kontrahenta = 1",
       "insert into FK_LOG_1 (id_operacji, tekst_1) values (1, 'AWARIA')",
       "call TG_ImportKusowWalutNBP(0,'TABELA|1/A/NBP/2026|2026-12-07\nEUR|1|4.2\nUSD|x|1')",
+      // and the server's own functions failing on their arguments
+      "select Stuff('abc',2,9223372036854775807,'x') + Substring('a',1,-1)",
+      "select convert(char(99999999999),'x')",
+      "select convert(int,'x') from KONTRAHENT",
+      "update DUP_POZ_DOK set kwota = kwota/0",
+      "select 1/0 from KONTRAHENT k where exists (select 1 from FIRMA)",
   };
   int round = 0;
   for (const char* statement : failing) {

@@ -1,9 +1,6 @@
-// Random statements of the server's dialect, from a fixed seed for a fixed number of rounds
-// (tests/support/fuzz.hpp): nesting of every kind far past the translator's bound, long runs of
-// operators, huge texts with any byte, and random damage to all of them. A statement built by
-// the grammar below is translated into one the embedded database prepares, or refused for its
-// depth or an unknown date part; any statement at all is translated or refused with one of the
-// translator's own messages, through the cache alike, and the database answers what it gets.
+// Random statements from a fixed seed (tests/support/fuzz.hpp), nested far past the bound,
+// with long operator runs, huge texts of any byte and random damage: each is translated to one
+// the database prepares or refused with the translator's own message, cached alike.
 #include <gtest/gtest.h>
 
 #include <sqlite3.h>
@@ -15,10 +12,10 @@
 #include <vector>
 
 #include "frame/cp_literal.hpp"
-#include "support/database_fixture.hpp"
 #include "host/sqlite/functions.hpp"
 #include "host/sqlite/polish.hpp"
 #include "host/sqlite/translator.hpp"
+#include "support/database_fixture.hpp"
 #include "support/fuzz.hpp"
 
 namespace funkcja {

