@@ -6,10 +6,10 @@
 #include "frame/cp_literal.hpp"
 #include "funkcja/gateway.hpp"
 #include "funkcja/lookups.hpp"
-#include "support/database_fixture.hpp"
 #include "host/platform/env.hpp"
 #include "lookups/logs.hpp"
 #include "lookups/session.hpp"
+#include "support/database_fixture.hpp"
 
 namespace funkcja {
 namespace {
@@ -28,6 +28,19 @@ class Lookups : public testing::DemoDatabase {
     ASSERT_EQ(sqlite3_open(path_.c_str(), &db), SQLITE_OK);
     EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
     sqlite3_close(db);
+  }
+  // Checks a document holding the one line given, and returns the warnings it showed.
+  std::vector<std::string> check_line(int document, const std::string& wn, const std::string& ma) {
+    EXECSQL("insert into DUP_POZ_DOK (id_nag_dok, konto_wn, konto_ma) values (" +
+            std::to_string(document) + ", " + wn + ", " + ma + ")");
+    platform::headless_message_box().clear();
+    EXPECT_EQ(SPR_KONTA(3, document, 0), 1) << document;
+    return warnings();
+  }
+  std::vector<std::string> option_70() {
+    return rows(
+        "select id_firmy, nazwa_wartosci from OPCJE_UZYTKOWNIKA where "
+        "id_uzyt='AKOWALSKA' and id_opcje=70 order by id_firmy");
   }
 };
 
@@ -109,13 +122,9 @@ TEST_F(Lookups, UserOptionsReadAndWrite) {
   set_session(1, "AKOWALSKA", 2, 3);
 
   EXPECT_EQ(PUTPARAMETRU(70, "FZ   ", 1), 0);
-  EXPECT_EQ(rows("select id_firmy, nazwa_wartosci from OPCJE_UZYTKOWNIKA where id_uzyt='AKOWALSKA' "
-                 "and id_opcje=70 order by id_firmy"),
-            (std::vector<std::string>{"1|FZ", "2|RK"}));
+  EXPECT_EQ(option_70(), (std::vector<std::string>{"1|FZ", "2|RK"}));
   EXPECT_EQ(PUTPARAMETRU(70, "O'Brien", 0), 0);
-  EXPECT_EQ(rows("select id_firmy, nazwa_wartosci from OPCJE_UZYTKOWNIKA where id_uzyt='AKOWALSKA' "
-                 "and id_opcje=70 order by id_firmy"),
-            (std::vector<std::string>{"1|O'Brien", "2|O'Brien"}));
+  EXPECT_EQ(option_70(), (std::vector<std::string>{"1|O'Brien", "2|O'Brien"}));
   EXPECT_EQ(GETPARAMETRU(70), "O'Brien");
 
   EXPECT_EQ(PUTPARAMETRU(555, "nowa", 1), 0);  // only updates: no row appears
@@ -189,29 +198,21 @@ TEST_F(Lookups, PostingCheckDetails) {
 
   // Leading blanks are trimmed before both stored procedures; the right is asked for the
   // synthetic account.
-  EXECSQL("insert into DUP_POZ_DOK (id_nag_dok, konto_wn, konto_ma) values (2001, '  234-1', '')");
-  platform::headless_message_box().clear();
-  EXPECT_EQ(SPR_KONTA(3, 2001, 0), 1);
+  EXPECT_EQ(check_line(2001, "'  234-1'", "''"),
+            std::vector<std::string>{
+                std::string("Nie posiadasz uprawnień do zapisu na konto: 234-1"_cp)});
   EXPECT_EQ(t.ZAPYTANIESQL1.statement(),
             "CALL USTAL_PRAWO_DOSTEPU_ZASOB (1,3,'AKOWALSKA','K','234')");
-  EXPECT_EQ(warnings(), std::vector<std::string>{
-                            std::string("Nie posiadasz uprawnień do zapisu na konto: 234-1"_cp)});
 
   // An account holding an apostrophe is looked up as the text it is.
-  EXECSQL("insert into DUP_POZ_DOK (id_nag_dok, konto_wn, konto_ma) values (2002, '4''0', '')");
-  platform::headless_message_box().clear();
-  EXPECT_EQ(SPR_KONTA(3, 2002, 0), 1);
-  EXPECT_EQ(warnings(),
+  EXPECT_EQ(check_line(2002, "'4''0'", "''"),
             std::vector<std::string>{std::string("Konto: 4'0 nie występuje w planie kont."_cp)});
 
   // Another user: the demo rights of JNOWAK refuse account 100.
   set_session(1, "JNOWAK", 3, 3);
-  EXECSQL(
-      "insert into DUP_POZ_DOK (id_nag_dok, konto_wn, konto_ma) values (2003, '201-1', '100-01')");
-  platform::headless_message_box().clear();
-  EXPECT_EQ(SPR_KONTA(3, 2003, 0), 1);
-  EXPECT_EQ(warnings(), std::vector<std::string>{
-                            std::string("Nie posiadasz uprawnień do zapisu na konto: 100-01"_cp)});
+  EXPECT_EQ(check_line(2003, "'201-1'", "'100-01'"),
+            std::vector<std::string>{
+                std::string("Nie posiadasz uprawnień do zapisu na konto: 100-01"_cp)});
 }
 
 }  // namespace

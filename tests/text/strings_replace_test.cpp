@@ -51,23 +51,6 @@ string literal_str_replace(string_view text, string_view find, string_view repla
   return literal_replace(t, f, r, 5000, 1000, match);
 }
 
-// Park every occurrence of find under the marker, then put the replacement in for every
-// marker, each step searching from position 1 and rebuilding the 49 999-character buffer.
-string literal_proc2(string_view text, string_view find, string_view replacement) {
-  constexpr std::size_t kCapacity = 49'999;
-  string t(cut(text, kCapacity));
-  if (find.empty()) return t;
-  for (std::size_t at; (at = t.find(find)) != string::npos;) {
-    t = t.substr(0, at) + string(kMarker) + t.substr(at + find.size());
-    if (t.size() > kCapacity) t.resize(kCapacity);
-  }
-  for (std::size_t at; (at = t.find(kMarker)) != string::npos;) {
-    t = t.substr(0, at) + string(replacement) + t.substr(at + kMarker.size());
-    if (t.size() > kCapacity) t.resize(kCapacity);
-  }
-  return t;
-}
-
 // Every occurrence of find, or failing that of the marker, replaced once, left to right,
 // comparing at every position.
 string single_pass_proc2(string_view text, string_view find, string_view replacement) {
@@ -160,19 +143,6 @@ string proc2_text(Random& rnd, string_view alphabet) {
     text += rnd.chance(25) ? string(kMarker) : rnd.text(rnd.below(5), alphabet);
   }
   return text;
-}
-
-TEST(ReplaceProc2, MatchesTheTwoPhaseLoopWhenTheMarkerStaysApart) {
-  Random rnd(17);
-  for (int round = 0; round < 20'000; ++round) {
-    // Finds and replacements without marker characters can never touch a marker. An empty
-    // replacement joins its neighbours, so then the text holds no stray marker characters.
-    const string find = rnd.text(1 + rnd.below(3), "ab.");
-    const string replacement = rnd.chance(20) ? string() : rnd.text(1 + rnd.below(4), "ab.x");
-    const string text = proc2_text(rnd, replacement.empty() ? "ab." : "ab.@#$");
-    ASSERT_EQ(REPLACEPROC2(text, find, replacement), literal_proc2(text, find, replacement))
-        << "text=" << text << " find=" << find << " replacement=" << replacement;
-  }
 }
 
 TEST(ReplaceProc2, ReplacesEachOccurrenceOnceWhateverTheArguments) {

@@ -97,39 +97,36 @@ TEST(CommandLine, BadInputIsOneLineOnStderrAndExitTwo) {
   }
 }
 
+// Every line gets one answer line of valid JSON, bad lines (not JSON, not UTF-8, a wrong
+// argument) an error, and the lines after them are answered.
 TEST(CommandLine, BatchAnswersEveryLineAndReportsBadOnes) {
-  const std::string input =
-      "{\"proc\": \"MSG_QST\", \"args\": [\"a\", \"&Tak|&Nie\", 2]}\n"
-      "not json\n"
-      "\n"
-      "{\"proc\": \"MSG_QST\", \"args\": [\"a\", \"&Tak|&Nie\", \"x\"]}\n"
-      "{\"proc\": \"FUNKCJA_KILL\", \"set\": {\"$DANE_ID_FIRMY\": 7}}\n";
+  const std::pair<std::string, nlohmann::json> cases[] = {
+      {"{\"proc\": \"MSG_QST\", \"args\": [\"a\", \"&Tak|&Nie\", 2]}", 2},
+      {"not json", "error"},
+      {"", nullptr},  // an empty line gets no answer
+      {"{\"proc\": \"MSG_QST\", \"args\": [\"a\", \"&Tak|&Nie\", \"x\"]}", "error"},
+      {"{\"proc\": \"FUNKCJA_KILL\", \"set\": {\"$DANE_ID_FIRMY\": 7}}", nlohmann::json()},
+      {"{\"proc\":\"BEZPL\",\"args\":[\"a\xff\"]}", "error"},
+      {"{\"proc\":\"BEZPL\",\"args\":[\"ok\"]}", "ok"},
+      {"\xc3{\"proc\"", "error"},
+      {"{\"proc\":\"BEZPL\",\"args\":[\"za\u017c\"]}", "zaz"}};
+  std::string input;
+  std::vector<nlohmann::json> expected;
+  for (const auto& [line, answer] : cases) {
+    input += line + "\n";
+    if (!line.empty()) expected.push_back(answer);
+  }
   const auto r = cli({"batch"}, input);
   EXPECT_EQ(r.exit_code, 2);
   const std::vector<nlohmann::json> lines = json_lines(r.out);
-  ASSERT_EQ(lines.size(), 4u) << r.out;
-  EXPECT_EQ(lines[0]["result"], 2);
-  EXPECT_TRUE(lines[1].contains("error"));
-  EXPECT_TRUE(lines[2].contains("error"));
-  EXPECT_TRUE(lines[3]["result"].is_null());
-}
-
-// One line with bytes that are not UTF-8 gets its own error line, valid JSON, and the lines
-// after it are answered.
-TEST(CommandLine, BatchGoesOnAfterALineThatIsNotUtf8) {
-  const std::string input =
-      "{\"proc\":\"BEZPL\",\"args\":[\"a\xff\"]}\n"
-      "{\"proc\":\"BEZPL\",\"args\":[\"ok\"]}\n"
-      "\xc3{\"proc\"\n"
-      "{\"proc\":\"BEZPL\",\"args\":[\"za\u017c\"]}\n";
-  const auto r = cli({"batch"}, input);
-  EXPECT_EQ(r.exit_code, 2);
-  const std::vector<nlohmann::json> lines = json_lines(r.out);
-  ASSERT_EQ(lines.size(), 4u) << r.out;
-  EXPECT_TRUE(lines[0].contains("error"));
-  EXPECT_EQ(lines[1]["result"], "ok");
-  EXPECT_TRUE(lines[2].contains("error"));
-  EXPECT_EQ(lines[3]["result"], "zaz");
+  ASSERT_EQ(lines.size(), expected.size()) << r.out;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (expected[i] == "error") {
+      EXPECT_TRUE(lines[i].contains("error")) << i;
+    } else {
+      EXPECT_EQ(lines[i]["result"], expected[i]) << i;
+    }
+  }
 }
 
 // Numbers take at most one sign: "+-1" is refused, not read as -1.

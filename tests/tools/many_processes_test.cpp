@@ -2,6 +2,7 @@
 // file: every call succeeds, no row is lost and no operation number is handed out twice.
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
 #include <thread>
 
 #include "support/database_fixture.hpp"
@@ -12,18 +13,6 @@ namespace {
 
 constexpr int kProcesses = 4;
 constexpr int kRounds = 100;
-
-std::string json_text(const std::string& s) {
-  std::string out = "\"";
-  for (const char c : s) {
-    if (c == '\n') {
-      out += "\\n";
-    } else {
-      out += c;
-    }
-  }
-  return out + "\"";
-}
 
 // One host's requests: per round a new log operation of two rows, a user-log row, its own
 // option and a rate table (rounds past 28 replace a day stored earlier).
@@ -45,7 +34,7 @@ std::string requests(int process) {
     const std::string table = "TABELA|MP" + key + "/A/NBP/2026|" + day + "\nEUR|1|4,2" +
                               std::to_string(round % 10) + "\nUSD|1|3.65";
     lines += R"({"proc":"FUNCVAY","args":[)" +
-             json_text("call TG_ImportKusowWalutNBP(1,'" + table + "')") + "]}\n";
+             nlohmann::json("call TG_ImportKusowWalutNBP(1,'" + table + "')").dump() + "]}\n";
   }
   return lines;
 }

@@ -13,19 +13,20 @@ namespace funkcja {
 namespace {
 
 using testing::run_process;
+namespace fs = std::filesystem;
 
 class WindowScript : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
+    dir_ = fs::temp_directory_path() /
            ("funkcja_cli_ui_" + std::to_string(::getpid()) + "_" +
             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(dir_);
+    fs::create_directories(dir_);
   }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
+  void TearDown() override { fs::remove_all(dir_); }
 
-  testing::ProcessResult cli(const std::vector<std::string>& args) {
-    return run_process(FUNKCJA_CLI, args, "",
+  testing::ProcessResult cli(const std::vector<std::string>& args, const std::string& input = "") {
+    return run_process(FUNKCJA_CLI, args, input,
                        {"FUNKCJA_LIBRARY=" FUNKCJA_LIBRARY, "FUNKCJA_SETTINGS=" + path("s.ini")});
   }
   std::string path(const std::string& name) const { return (dir_ / name).string(); }
@@ -36,7 +37,7 @@ class WindowScript : public ::testing::Test {
     return s.str();
   }
 
-  std::filesystem::path dir_;
+  fs::path dir_;
 };
 
 TEST_F(WindowScript, WykonajAnswersByTheActionsGiven) {
@@ -93,13 +94,13 @@ TEST_F(WindowScript, BadActionsAreUsageErrors) {
 
 // A --script-out file that cannot be written is refused before the procedure runs.
 TEST_F(WindowScript, ScriptOutIntoAMissingFolderIsRefusedBeforeTheCall) {
-  std::filesystem::create_directories(path("a-folder"));
+  fs::create_directories(path("a-folder"));
   for (const std::string& out : {path("no-such-folder/shown.txt"), path("a-folder")}) {
     const auto r = cli({"call", "--do", "key F10", "--script-out", out, "MSG_WYKONAJ", "x", "y"});
     EXPECT_EQ(r.exit_code, 2) << out;
     EXPECT_EQ(r.out, "") << out;  // the procedure never ran
     EXPECT_NE(r.err.find("--script-out"), std::string::npos) << r.err;
-    EXPECT_FALSE(std::filesystem::exists(path("s.ini"))) << out;
+    EXPECT_FALSE(fs::exists(path("s.ini"))) << out;
   }
 }
 
@@ -110,7 +111,7 @@ TEST_F(WindowScript, WindowPositionsGoToTheSettingsFileTheGlobalNames) {
       cli({"--set", "GGG_SCIEZKA_SET=" + path("mine.ini"), "call", "MSG_WYKONAJ", "x", "y"});
   ASSERT_EQ(r.exit_code, 0) << r.err;
   EXPECT_NE(read(path("mine.ini")).find("[Msg_Wykonaj]\r\nXPos="), std::string::npos);
-  EXPECT_FALSE(std::filesystem::exists(path("s.ini")));
+  EXPECT_FALSE(fs::exists(path("s.ini")));
 
   const std::string input =
       "{\"proc\": \"MSG_WYKONAJ\", \"args\": [\"x\", \"y\"], \"set\": {\"$GGG:SCIEZKA_SET\": \"" +
@@ -118,14 +119,12 @@ TEST_F(WindowScript, WindowPositionsGoToTheSettingsFileTheGlobalNames) {
       "\"}}\n"
       "{\"proc\": \"MSG_INFO\", \"args\": [\"x\"], \"set\": {\"GGG_SCIEZKA_SET\": \"" +
       path("second.ini") + "\"}}\n";
-  const auto b =
-      run_process(FUNKCJA_CLI, {"batch"}, input,
-                  {"FUNKCJA_LIBRARY=" FUNKCJA_LIBRARY, "FUNKCJA_SETTINGS=" + path("s.ini")});
+  const auto b = cli({"batch"}, input);
   ASSERT_EQ(b.exit_code, 0) << b.err;
   EXPECT_NE(read(path("first.ini")).find("[Msg_Wykonaj]"), std::string::npos);
   EXPECT_EQ(read(path("first.ini")).find("[Msg_info]"), std::string::npos);
   EXPECT_NE(read(path("second.ini")).find("[Msg_info]"), std::string::npos);
-  EXPECT_FALSE(std::filesystem::exists(path("s.ini")));
+  EXPECT_FALSE(fs::exists(path("s.ini")));
 }
 
 }  // namespace

@@ -222,26 +222,17 @@ TEST_F(KomunikatInfo, ReadsTheUsersRowsOfTheContextAndShowsThemWithIcons) {
   EXPECT_EQ(h[1].control(3)->selected, 2);
 }
 
-TEST_F(KomunikatInfo, OwnContextTakesCaptionAndHeader) {
-  use({row("Dostępna jest nowa wersja."_cp, "1")});
-  KOMUNIKAT_INFO("MWONLAKTOUT  ", "Aktualizacja", std::string(600, 'h'));
-  const auto h = history();
-  ASSERT_FALSE(h.empty());
-  EXPECT_EQ(h[0].caption, "Aktualizacja");
-  EXPECT_EQ(h[0].control(2)->text, std::string(500, 'h'));
-  EXPECT_EQ(h[0].control(2)->font.name, "Tahoma");
-}
-
 // The database finds the rows of a context in any case, so the window takes the caption and
-// header in any case too.
-TEST_F(KomunikatInfo, OwnContextInAnyCase) {
-  for (const char* context : {"mwonlaktout", "MwOnLaktOut  ", "MWONLAKTOUT"}) {
+// header (cut to 500 characters) in any case too.
+TEST_F(KomunikatInfo, OwnContextTakesCaptionAndHeaderInAnyCase) {
+  for (const char* context : {"mwonlaktout", "MwOnLaktOut  ", "MWONLAKTOUT  ", "MWONLAKTOUT"}) {
     use({row("Dostępna jest nowa wersja."_cp, "1")});
-    KOMUNIKAT_INFO(context, "Aktualizacja", "Nowa wersja");
+    KOMUNIKAT_INFO(context, "Aktualizacja", std::string(600, 'h'));
     const auto h = history();
     ASSERT_FALSE(h.empty()) << context;
     EXPECT_EQ(h.back().caption, "Aktualizacja") << context;
-    EXPECT_EQ(h.back().control(2)->text, "Nowa wersja") << context;
+    EXPECT_EQ(h.back().control(2)->text, std::string(500, 'h')) << context;
+    EXPECT_EQ(h.back().control(2)->font.name, "Tahoma") << context;
   }
   use({row("x", "1")});
   KOMUNIKAT_INFO(" mwonlaktout", "Aktualizacja", "Nowa wersja");  // a leading blank differs

@@ -149,7 +149,46 @@ TEST_F(WindowHelpers, ToolbarStylePlacesTheControlUnlessToldToKeepIt) {
   EXPECT_EQ(kept.rect, (Rect{100, 100, 80, 30}));
 }
 
-// The frame of 1000 x 800, margins 5 (width) and 10 (height), sizing frame 8, caption 23.
+// MAKSYMALIZUJ called `calls` times in a window opened inside an application frame of
+// 1000 x 800 (caption 23); returns the answers and the window's rect before and after.
+struct Maximized {
+  std::vector<int> results;
+  Rect before, sized;
+  bool frame_maximized;
+};
+Maximized maximize_in_frame(std::int32_t width_margin, std::int32_t height_margin,
+                            std::int32_t ribbon_off, std::int32_t toolbar, std::int32_t icon_width,
+                            std::int32_t sizing_frame, int calls, bool frame_maximized) {
+  dane::set_number(Global::GGG_MAKSYMALIZACJA_ROVAN, 1);
+  dane::set_number(Global::GGG_MAKSYMALIZACJA_MARG_SZER, width_margin);
+  dane::set_number(Global::GGG_MAKSYMALIZACJA_MARG_WYS, height_margin);
+  dane::set_number(Global::GLO_RIBBONOFF, ribbon_off);
+  dane::set_number(Global::GGG_PARAMETR_UZ_TOOLBAR, toolbar);
+  platform::headless_system_metrics().set(platform::kMetricIconWidth, icon_width);
+  platform::headless_system_metrics().set(platform::kMetricSizingFrame, sizing_frame);
+  dane::set_number(Global::GGG_WATEKAPP, thread_number());
+  ProbeWindow frame({ct::kButton});
+  frame.set_rect({0, 0, 1000, 800});
+  frame.set_maximized(frame_maximized);
+  Maximized out;
+  frame.handler = [&](ProbeWindow& self) {
+    if (self.event() != event::kAccepted) return;
+    ProbeWindow inner({ct::kButton});
+    inner.set_rect({30, 30, 200, 100});
+    inner.handler = [&](ProbeWindow& w) {
+      if (w.event() != event::kOpenWindow) return;
+      out.before = w.rect();
+      for (int i = 0; i < calls; ++i) out.results.push_back(MAKSYMALIZUJ());
+      out.sized = w.rect();
+    };
+    inner.run();
+  };
+  run_script(frame, {"click c1", "close"});
+  out.frame_maximized = frame.maximized();
+  return out;
+}
+
+// Margins 5 (width) and 10 (height).
 TEST_F(WindowHelpers, MaksymalizujFillsTheFrame) {
   struct Case {
     const char* name;
@@ -162,85 +201,33 @@ TEST_F(WindowHelpers, MaksymalizujFillsTheFrame) {
                         {"neither", 1, 0, 32, 8, {0, 0, 983, 800 - 14 - 23}},
                         {"thin frame", 1, 0, 32, 5, {0, 0, 1000 - (5 + 1 + 6), 800 - 11 - 23}}};
   for (const Case& c : cases) {
-    dane::set_number(Global::GGG_MAKSYMALIZACJA_ROVAN, 1);
-    dane::set_number(Global::GGG_MAKSYMALIZACJA_MARG_SZER, 5);
-    dane::set_number(Global::GGG_MAKSYMALIZACJA_MARG_WYS, 10);
-    dane::set_number(Global::GLO_RIBBONOFF, c.ribbon_off);
-    dane::set_number(Global::GGG_PARAMETR_UZ_TOOLBAR, c.toolbar);
-    platform::headless_system_metrics().set(platform::kMetricIconWidth, c.icon_width);
-    platform::headless_system_metrics().set(platform::kMetricSizingFrame, c.sizing_frame);
-    dane::set_number(Global::GGG_WATEKAPP, thread_number());
-
-    ProbeWindow frame({ct::kButton});
-    frame.set_rect({0, 0, 1000, 800});
-    frame.set_maximized(true);
-    std::vector<int> results;
-    Rect sized;
-    frame.handler = [&](ProbeWindow& self) {
-      if (self.event() != event::kAccepted) return;
-      ProbeWindow inner({ct::kButton});
-      inner.set_rect({30, 30, 200, 100});
-      inner.handler = [&](ProbeWindow& w) {
-        if (w.event() != event::kOpenWindow) return;
-        results.push_back(MAKSYMALIZUJ());
-        results.push_back(MAKSYMALIZUJ());
-        sized = w.rect();
-      };
-      inner.run();
-    };
-    run_script(frame, {"click c1", "close"});
-    EXPECT_EQ(results, (std::vector<int>{1, 2})) << c.name;
-    EXPECT_EQ(sized, c.expected) << c.name;
-    EXPECT_FALSE(frame.maximized()) << c.name;
+    const Maximized m =
+        maximize_in_frame(5, 10, c.ribbon_off, c.toolbar, c.icon_width, c.sizing_frame, 2, true);
+    EXPECT_EQ(m.results, (std::vector<int>{1, 2})) << c.name;
+    EXPECT_EQ(m.sized, c.expected) << c.name;
+    EXPECT_FALSE(m.frame_maximized) << c.name;
   }
 }
 
 // Margins of any size never overflow: one too large for the frame leaves the window as it is,
-// a negative one counts as none.
+// a negative one counts as none. Sizing frame 8, no band: margins 0 give 988 x 773.
 TEST_F(WindowHelpers, MaksymalizujWithExtremeMargins) {
   constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
   constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+  const Rect untouched{}, full{0, 0, 988, 773};  // untouched: as the window opened
   struct Case {
     std::int32_t width_margin, height_margin;
     int result;
     Rect expected;
   };
-  // Frame 1000 x 800, sizing frame 8, caption 23, no band: margins 0 give 988 x 773.
-  const Case cases[] = {{kMax, 0, 0, {30, 30, 200, 100}},
-                        {0, kMax, 0, {30, 30, 200, 100}},
-                        {kMax - 5, kMax - 5, 0, {30, 30, 200, 100}},
-                        {kMin, 0, 1, {0, 0, 988, 773}},
-                        {0, kMin, 1, {0, 0, 988, 773}},
-                        {-1, -7, 1, {0, 0, 988, 773}},
-                        {0, 0, 1, {0, 0, 988, 773}},
-                        {988, 0, 0, {}},
-                        {987, 772, 1, {0, 0, 1, 1}}};
+  const Case cases[] = {
+      {kMax, 0, 0, untouched}, {0, kMax, 0, untouched}, {kMax - 5, kMax - 5, 0, untouched},
+      {kMin, 0, 1, full},      {0, kMin, 1, full},      {-1, -7, 1, full},
+      {0, 0, 1, full},         {988, 0, 0, untouched},  {987, 772, 1, {0, 0, 1, 1}}};
   for (const Case& c : cases) {
-    dane::set_number(Global::GGG_MAKSYMALIZACJA_ROVAN, 1);
-    dane::set_number(Global::GGG_MAKSYMALIZACJA_MARG_SZER, c.width_margin);
-    dane::set_number(Global::GGG_MAKSYMALIZACJA_MARG_WYS, c.height_margin);
-    dane::set_number(Global::GLO_RIBBONOFF, 1);
-    dane::set_number(Global::GGG_PARAMETR_UZ_TOOLBAR, 0);
-    platform::headless_system_metrics().set(platform::kMetricSizingFrame, 8);
-    dane::set_number(Global::GGG_WATEKAPP, thread_number());
-    ProbeWindow frame({ct::kButton});
-    frame.set_rect({0, 0, 1000, 800});
-    int result = -1;
-    Rect before, sized;
-    frame.handler = [&](ProbeWindow& self) {
-      if (self.event() != event::kAccepted) return;
-      ProbeWindow inner({ct::kButton});
-      inner.handler = [&](ProbeWindow& w) {
-        if (w.event() != event::kOpenWindow) return;
-        before = w.rect();
-        result = MAKSYMALIZUJ();
-        sized = w.rect();
-      };
-      inner.run();
-    };
-    run_script(frame, {"click c1", "close"});
-    EXPECT_EQ(result, c.result) << c.width_margin << " " << c.height_margin;
-    EXPECT_EQ(sized, c.result == 0 ? before : c.expected)
+    const Maximized m = maximize_in_frame(c.width_margin, c.height_margin, 1, 0, 32, 8, 1, false);
+    EXPECT_EQ(m.results, (std::vector<int>{c.result})) << c.width_margin << " " << c.height_margin;
+    EXPECT_EQ(m.sized, c.result == 0 ? m.before : c.expected)
         << c.width_margin << " " << c.height_margin;
   }
 }
