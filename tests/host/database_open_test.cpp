@@ -8,8 +8,8 @@
 #include <iterator>
 
 #include "frame/cp_literal.hpp"
-#include "support/database_fixture.hpp"
 #include "host/sqlite/backend.hpp"
+#include "support/database_fixture.hpp"
 
 namespace funkcja {
 namespace {

@@ -12,9 +12,9 @@
 #include "funkcja/lookups.hpp"
 #include "host/connect.hpp"
 #include "host/dane/globals.hpp"
-#include "support/database_fixture.hpp"
 #include "host/platform/clipboard.hpp"
 #include "lookups/logs.hpp"
+#include "support/database_fixture.hpp"
 
 namespace funkcja {
 namespace {

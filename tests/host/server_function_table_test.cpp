@@ -8,9 +8,9 @@
 
 #include "frame/cp_literal.hpp"
 #include "funkcja/gateway.hpp"
-#include "support/database_fixture.hpp"
 #include "host/sqlite/server_functions.hpp"
 #include "host/sqlite/translator.hpp"
+#include "support/database_fixture.hpp"
 
 namespace funkcja {
 namespace {

@@ -14,8 +14,8 @@
 
 #include "frame/cp_literal.hpp"
 #include "funkcja/funkcja.h"
-#include "support/database_fixture.hpp"
 #include "host/platform/message_box.hpp"
+#include "support/database_fixture.hpp"
 #include "support/fuzz.hpp"
 
 namespace funkcja {
