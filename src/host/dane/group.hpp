@@ -1,0 +1,71 @@
+// A record group of the host: named, typed fields that a procedure fills from text and the
+// host reads back. The C interface hands it over as fk_group (funkcja/c/objects.h), whose
+// header states the conversion rules this class follows.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace funkcja::dane {
+
+enum class FieldType { kText, kInt32, kByte, kDecimal, kDate };
+
+struct FieldSpec {
+  std::string name;  // as declared, with its prefix: "KP:NAZWA"
+  FieldType type = FieldType::kText;
+  std::uint32_t size = 0;    // text: capacity; decimal: total digits
+  std::uint32_t places = 0;  // decimal: digits after the point
+};
+
+class Group {
+ public:
+  Group() = default;
+  explicit Group(std::vector<FieldSpec> layout);
+
+  // Adds a field at the end; its number (1 = first), or 0 when the spec is refused (see
+  // fk_group_add_field) or the layout is fixed.
+  std::size_t add_field(FieldSpec spec);
+  // A group whose layout others rely on (a queue's buffer, a process-wide group) takes no new
+  // fields.
+  void fix_layout() { fixed_ = true; }
+
+  std::size_t field_count() const { return specs_.size(); }
+  // Field n's spec, 1-based; REQUIRES 1 <= n <= field_count().
+  const FieldSpec& spec(std::size_t n) const { return specs_[n - 1]; }
+  const std::vector<FieldSpec>& layout() const { return specs_; }
+
+  // The name by which a procedure knows a field: the part after the first ":", in upper case
+  // (code page 1250 letters included), trailing blanks removed.
+  static std::string key_of(std::string_view name);
+  // The first field whose key equals key_of(name); 0 when none.
+  std::size_t find(std::string_view name) const;
+
+  // Sets field n from text by the runtime's conversion rules; false when there is no field n.
+  bool set(std::size_t n, std::string_view value);
+  // Field n as text; empty for a field that does not exist.
+  std::string get(std::size_t n) const;
+  // Field n as a number: int32, byte and date fields as they are, a decimal cut toward zero, a
+  // text read as a whole number (0 when it is not one).
+  std::int64_t get_number(std::size_t n) const;
+
+  void clear();  // every field to its empty or zero value
+
+  // Whole values, for copies between groups of one layout (queue entries).
+  struct Value {
+    std::string text;         // text fields
+    std::int64_t number = 0;  // int32, byte, date; a decimal in units of its last place
+  };
+  const std::vector<Value>& values() const { return values_; }
+  // Replaces the values; false (nothing changed) when their count differs from the layout's.
+  bool assign_values(const std::vector<Value>& values);
+
+ private:
+  std::vector<FieldSpec> specs_;
+  std::vector<Value> values_;
+  bool fixed_ = false;
+};
+
+}  // namespace funkcja::dane
