@@ -1,6 +1,10 @@
 // The character filters on texts of growing length, each beside a plain standard-library loop
 // that does the same filtering character by character (push_back, a search in the set of
 // characters). Bytes per second staying flat as the length grows shows the walk is linear.
+//
+// WYTNIJ_PREFIX on record filters of growing length up to its 3000-character buffer, beside
+// the same three steps written plainly with std::string (reverse, walk, reverse; find and erase
+// on an upper-case copy; find and replace from the start for every INSTRING).
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -10,6 +14,7 @@
 
 #include "frame/cp_literal.hpp"
 #include "frame/text_rules.hpp"
+#include "funkcja/filter_rewrite.hpp"
 #include "funkcja/filters.hpp"
 
 namespace {
@@ -84,6 +89,73 @@ void register_pair(const char* name, Filter filter, const Peer& peer, std::int64
       ->Complexity(benchmark::oN);
 }
 
+// A record filter of whole clauses with table prefixes, a time, SQL( wrappers and INSTRING
+// calls, padded to the length with a field name.
+std::string record_filter(std::size_t length) {
+  constexpr std::string_view clause =
+      "ZAP:KOD = 5 AND (ZAP:DATA > 10:30) AND INSTRING('AB',UPPER(ZAP:NAZWA),1,1) <> 0 AND "
+      "sql(ZAP:ID in (1,2)) OR ";
+  std::string s;
+  while (s.size() + clause.size() <= length) s.append(clause);
+  s.append(length - s.size(), 'x');
+  return s;
+}
+
+std::string plain_wytnij_prefix(std::string_view filter) {
+  std::string text(funkcja::text::trim(filter).substr(0, 3000));
+  const std::string reversed(text.rbegin(), text.rend());
+  std::string walked;
+  bool in_prefix = false;
+  for (std::size_t i = 0; i < reversed.size(); ++i) {
+    const char c = reversed[i];
+    if (c == ':' && !(i >= 2 && std::isdigit(static_cast<unsigned char>(reversed[i - 1])) &&
+                      std::isdigit(static_cast<unsigned char>(reversed[i - 2])))) {
+      in_prefix = true;
+      continue;
+    }
+    if (c == ' ' || c == '(' || c == ')' || c == ',') in_prefix = false;
+    if (!in_prefix) walked.push_back(c);
+  }
+  text.assign(walked.rbegin(), walked.rend());
+  for (int n = 0; n < 10; ++n) {
+    std::string upper = text;
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const std::size_t at = upper.find("SQL(");
+    if (at == std::string::npos) break;
+    text.erase(at, 3);
+  }
+  for (;;) {
+    const std::size_t p = text.find("INSTRING");
+    if (p == std::string::npos) break;
+    const std::size_t quote = text.find('\'', p + 10);
+    const std::size_t comma = text.find(',', quote + 1);
+    const std::size_t q = text.find(',', comma + 1);
+    if (quote == std::string::npos || comma == std::string::npos || q == std::string::npos) break;
+    const std::string first = text.substr(p + 10, quote - p - 10);
+    const std::string second = text.substr(comma + 1, q - comma - 1);
+    text.replace(p, q + 10 - p, second + " like '%'+'" + first + "'+'%'");
+  }
+  return text;
+}
+
+void run_rewrite(benchmark::State& state, Filter rewrite) {
+  const std::string filter = record_filter(static_cast<std::size_t>(state.range(0)));
+  if (rewrite(filter) != funkcja::WYTNIJ_PREFIX(filter)) state.SkipWithError("results differ");
+  for (auto _ : state) {
+    std::string out = rewrite(filter);
+    benchmark::DoNotOptimize(out.data());
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * filter.size()));
+  state.SetComplexityN(state.range(0));
+}
+
+void register_rewrite(const char* name, Filter rewrite) {
+  benchmark::RegisterBenchmark(name, run_rewrite, rewrite)
+      ->RangeMultiplier(2)
+      ->Range(64, 3000)
+      ->Complexity(benchmark::oN);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -115,6 +187,8 @@ int main(int argc, char** argv) {
   register_pair("BEZPL", funkcja::BEZPL, {true, 500, {}, {}, polish, "acelnoszzACELNOSZZ"}, 1 << 9);
   register_pair("USUN_POLSKIE_ZNAKI", funkcja::USUN_POLSKIE_ZNAKI,
                 {true, 3999, {}, {}, polish, "acelnoszzacelnoszz"}, 1 << 12);
+  register_rewrite("WYTNIJ_PREFIX", funkcja::WYTNIJ_PREFIX);
+  register_rewrite("WYTNIJ_PREFIX/std_string", plain_wytnij_prefix);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -29,6 +29,12 @@ std::string USUN_POLSKIE_ZNAKI(std::string_view text);
 std::string FORMATKWOTA(std::string_view number);
 std::string FORMATDATA(std::string_view day_number);
 
+// As funkcja/filter_rewrite.hpp.
+std::string WYTNIJ_PREFIX(std::string_view filter);
+std::string WYTNIJ_PREFIX_WSTAWA(std::string_view filter);
+std::string STR_REPLACE_PREFIKS_A(std::string_view table_name, std::string_view expression);
+std::string ZAMIEN_KLASYFIKACJA_TRANSAKCJA(std::string_view caption);
+
 // As funkcja/mask.hpp.
 std::uint8_t SPR_MASKA(std::string_view value, std::string_view mask);
 
