@@ -85,11 +85,13 @@ TEST_F(EmbeddedSql, ConversionFailuresAreErrorsNotWrongValues) {
 
 TEST(Translator, CacheReturnsOneTranslationPerStatement) {
   sqlite::clear_translation_cache();
-  const auto a = sqlite::translate_cached("select top 1 nazwa from FIRMA with (NOLOCK)");
-  const auto b = sqlite::translate_cached("select top 1 nazwa from FIRMA with (NOLOCK)");
-  EXPECT_EQ(a.get(), b.get());
+  const sqlite::Translation* a =
+      &sqlite::translate_cached("select top 1 nazwa from FIRMA with (NOLOCK)");
+  const sqlite::Translation& b =
+      sqlite::translate_cached("select top 1 nazwa from FIRMA with (NOLOCK)");
+  EXPECT_EQ(a, &b);
   EXPECT_EQ(sqlite::translation_cache_size(), 1u);
-  EXPECT_EQ(a->sql, "SELECT \"nazwa\" FROM \"FIRMA\" LIMIT 1");
+  EXPECT_EQ(b.sql, "SELECT \"nazwa\" FROM \"FIRMA\" LIMIT 1");
 }
 
 TEST(Polish, CollationOrdersLettersAndIgnoresCase) {

@@ -258,9 +258,9 @@ TEST_F(TranslatorFuzz, EveryStatementIsTranslatedToOneThatPreparesOrRefusedWithA
     SCOPED_TRACE(::testing::Message() << "round " << round << ": " << s.substr(0, 200));
     const auto t = sqlite::translate(s);
     if (round % 4 == 0) {
-      const auto cached = sqlite::translate_cached(s);
-      ASSERT_EQ(cached->error, t.error);
-      ASSERT_EQ(cached->sql, t.sql);
+      const sqlite::Translation& cached = sqlite::translate_cached(s);
+      ASSERT_EQ(cached.error, t.error);
+      ASSERT_EQ(cached.sql, t.sql);
     }
     if (!t.ok()) {
       EXPECT_TRUE(translator_message(t.error)) << sqlite::cp_to_utf8(t.error.substr(0, 300));

@@ -336,17 +336,18 @@ TEST_F(TranslatedSql, DatepartRefusesAnyOtherFirstArgument) {
 TEST(TranslationCache, IsBoundedByBytesAndSkipsHugeStatements) {
   sqlite::clear_translation_cache();
   const std::string huge = "select '" + std::string(sqlite::kTranslationCacheEntryBytes, 'h') + "'";
-  const auto t = sqlite::translate_cached(huge);
-  ASSERT_TRUE(t->ok());
-  EXPECT_EQ(t->sql.size(), huge.size());
+  const sqlite::Translation& t = sqlite::translate_cached(huge);
+  ASSERT_TRUE(t.ok());
+  EXPECT_EQ(t.sql.size(), huge.size());
   EXPECT_EQ(sqlite::translation_cache_size(), 0u);
   EXPECT_EQ(sqlite::translation_cache_bytes(), 0u);
 
   // Distinct statements of 256 KB each: far more than the cache may hold.
   const std::string body(256 << 10, 'x');
   for (int i = 0; i < 160; ++i) {
-    const auto made = sqlite::translate_cached("select " + std::to_string(i) + ", '" + body + "'");
-    ASSERT_TRUE(made->ok());
+    const sqlite::Translation& made =
+        sqlite::translate_cached("select " + std::to_string(i) + ", '" + body + "'");
+    ASSERT_TRUE(made.ok());
     ASSERT_LE(sqlite::translation_cache_bytes(), sqlite::kTranslationCacheBytes);
   }
   EXPECT_GT(sqlite::translation_cache_size(), 0u);
@@ -387,11 +388,12 @@ TEST(TranslationCache, ManyThreadsKeepItsAccountsRight) {
       const std::string body(96 << 10, static_cast<char>('a' + t));
       for (int i = 0; i < 100; ++i) {
         // Small statements that every thread asks for, and large ones of its own.
-        const auto shared = sqlite::translate_cached("select " + std::to_string(i % 50));
-        EXPECT_EQ(shared->sql, "SELECT " + std::to_string(i % 50));
-        const auto own =
+        const sqlite::Translation& shared =
+            sqlite::translate_cached("select " + std::to_string(i % 50));
+        EXPECT_EQ(shared.sql, "SELECT " + std::to_string(i % 50));
+        const sqlite::Translation& own =
             sqlite::translate_cached("select " + std::to_string(i) + ", '" + body + "'");
-        EXPECT_TRUE(own->ok());
+        EXPECT_TRUE(own.ok());
       }
     });
   }
@@ -401,6 +403,36 @@ TEST(TranslationCache, ManyThreadsKeepItsAccountsRight) {
   sqlite::clear_translation_cache();
   EXPECT_EQ(sqlite::translation_cache_bytes(), 0u);
   EXPECT_EQ(sqlite::translation_cache_size(), 0u);
+}
+
+// Each thread's map of recent statements stays within its bounds, and a statement that now
+// translates differently (a table function registered since, the cache cleared on another
+// thread) is never answered from it.
+TEST(TranslationCache, ThreadMapIsBoundedAndNeverStale) {
+  sqlite::clear_translation_cache();
+  const std::string big = "select '" + std::string(sqlite::kThreadTranslationEntryBytes, 'b') + "'";
+  const sqlite::Translation* first = &sqlite::translate_cached(big);
+  EXPECT_EQ(sqlite::thread_translation_cache_size(), 0u);  // kept only process-wide
+  EXPECT_EQ(first, &sqlite::translate_cached(big));
+  const std::string body(2000, 'x');
+  for (int i = 0; i < 300; ++i) {
+    ASSERT_TRUE(sqlite::translate_cached("select " + std::to_string(i) + ", '" + body + "'").ok());
+    ASSERT_LE(sqlite::thread_translation_cache_size(), sqlite::kThreadTranslationEntries);
+    ASSERT_LE(sqlite::thread_translation_cache_bytes(), sqlite::kThreadTranslationBytes);
+  }
+
+  const std::string uses = "select * from dbo.TranslationCacheProbe(7)";
+  EXPECT_FALSE(sqlite::translate_cached(uses).ok());
+  sqlite::register_table_function("TranslationCacheProbe", "SELECT ?1 AS x");
+  EXPECT_TRUE(sqlite::translate_cached(uses).ok());
+
+  const std::string plain = "select 1";
+  EXPECT_EQ(sqlite::translate_cached(plain).sql, "SELECT 1");
+  std::thread([] { sqlite::clear_translation_cache(); }).join();
+  EXPECT_EQ(sqlite::translation_cache_size(), 0u);
+  EXPECT_EQ(sqlite::translate_cached(plain).sql, "SELECT 1");
+  EXPECT_EQ(sqlite::translation_cache_size(), 1u);  // asked of the process-wide cache again
+  sqlite::clear_translation_cache();
 }
 
 }  // namespace

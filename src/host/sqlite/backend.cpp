@@ -161,14 +161,14 @@ class SqliteConnection : public dane::Connection {
   explicit SqliteConnection(std::shared_ptr<Handle> handle) : handle_(std::move(handle)) {}
 
   std::unique_ptr<dane::Cursor> execute(std::string_view statement, std::string& error) override {
-    const auto translation = translate_cached(statement);
-    if (!translation->ok()) {
-      error = translation->error;
+    const Translation& translation = translate_cached(statement);
+    if (!translation.ok()) {
+      error = translation.error;
       return nullptr;
     }
     std::unique_ptr<dane::Cursor> cursor;
     try {
-      cursor = translation->call ? call(*translation->call, error) : run(translation->sql, error);
+      cursor = translation.call ? call(*translation.call, error) : run(translation.sql, error);
     } catch (const std::exception& e) {
       error = failure_text(e.what());
       cursor = nullptr;

@@ -40,8 +40,12 @@ std::optional<std::string> table_function(std::string_view name) {
 }  // namespace tsql
 
 void register_table_function(const std::string& name, std::string sql_template) {
-  std::unique_lock lock(table_functions_mutex());
-  table_functions()[tsql::upper_ascii(name)] = std::move(sql_template);
+  {
+    std::unique_lock lock(table_functions_mutex());
+    table_functions()[tsql::upper_ascii(name)] = std::move(sql_template);
+  }
+  // A statement translated before the function was known reads differently now.
+  clear_translation_cache();
 }
 
 }  // namespace funkcja::sqlite

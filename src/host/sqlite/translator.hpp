@@ -70,15 +70,26 @@ inline constexpr int kMaxNesting = 100;  // parentheses, subqueries, CASE, NOT, 
 inline constexpr std::size_t kTranslationCacheEntries = 4096;
 inline constexpr std::size_t kTranslationCacheBytes = 32u << 20;
 inline constexpr std::size_t kTranslationCacheEntryBytes = 1u << 20;
+// Bounds of each thread's map of its recent statements in front of it (a larger translation is
+// fetched from the process-wide cache each time).
+inline constexpr std::size_t kThreadTranslationEntries = 64;
+inline constexpr std::size_t kThreadTranslationBytes = 256u << 10;
+inline constexpr std::size_t kThreadTranslationEntryBytes = 16u << 10;
 
 // Translates one statement (code page 1250 text).
 Translation translate(std::string_view statement);
 
-// As translate(), through the process-wide cache (thread-safe).
-std::shared_ptr<const Translation> translate_cached(std::string_view statement);
+// As translate(), through the cache (thread-safe). The translation stays valid until the
+// calling thread's next call of translate_cached(); a repeated statement is answered from the
+// thread's own map without a lock or any write that other threads see.
+const Translation& translate_cached(std::string_view statement);
+// Empties the process-wide cache; each thread's map is dropped at its next lookup.
 void clear_translation_cache();
 std::size_t translation_cache_size();
 std::size_t translation_cache_bytes();
+// The calling thread's map, as its last lookup left it.
+std::size_t thread_translation_cache_size();
+std::size_t thread_translation_cache_bytes();
 
 // SQL templates of the server's table functions (a select in the embedded database's dialect
 // with ?1, ?2 ... for the arguments), used in FROM as dbo.NAME(args). Registered by the
