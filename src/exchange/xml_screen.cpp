@@ -59,6 +59,15 @@ bool reference(std::string_view text, std::size_t& pos) {
   return false;
 }
 
+// True when the processing instruction at the start of text is the XML declaration: its
+// target is "xml" in any case, a name the declaration alone may use.
+bool declaration(std::string_view text) {
+  if (text.size() < 6) return false;
+  const auto lower = [&](std::size_t i) { return static_cast<char>(text[i] | 0x20); };
+  return lower(2) == 'x' && lower(3) == 'm' && lower(4) == 'l' &&
+         (blank(text[5]) || text[5] == '?');
+}
+
 // Moves pos past the first "end" at or after from; false when there is none.
 bool skip_past(std::string_view text, std::size_t from, std::string_view end, std::size_t& pos) {
   const std::size_t at = text.find(end, from);
@@ -100,6 +109,7 @@ bool passes_screen(std::string_view xml) {
     } else if (rest.starts_with("<!")) {
       return false;  // a document type declaration, or markup that is not XML
     } else if (rest.starts_with("<?")) {
+      if (pos != 0 && declaration(rest)) return false;  // a declaration only opens the text
       if (!skip_past(xml, pos + 2, "?>", pos)) return false;
     } else if (rest.starts_with("</")) {
       if (depth == 0 || !skip_past(xml, pos + 2, ">", pos)) return false;

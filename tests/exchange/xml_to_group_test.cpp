@@ -103,7 +103,7 @@ TEST_F(XmlToGroup, FillsByPositionAndByName) {
        true,
        {"Zakład Łódź", "Krakó", "Źdźbło", "0", "0.00", "0", "0"}},
       // A ":" in an element name is part of the name, not a prefix.
-      {"<r><kp:nazwa>v</kp:nazwa><NAZWA>w</NAZWA></r>",
+      {"<r xmlns:kp=\"urn:kp\"><kp:nazwa>v</kp:nazwa><NAZWA>w</NAZWA></r>",
        0,
        true,
        {"w", "", "", "0", "0.00", "0", "0"}},
@@ -158,6 +158,7 @@ TEST_F(XmlToGroup, HostileTextIsRefusedQuicklyAndLeavesTheGroup) {
       std::string("<a>x\0y</a>", 10),
       "<a>]]></a>",
       "<a><!-- x -- y --></a>",
+      "<a><?xml version=\"1.0\"?></a>",
       "<a><![CDATA[x</a>",
       "<![CDATA[x]]><a/>",
       laughs,
