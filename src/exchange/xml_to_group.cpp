@@ -116,6 +116,7 @@ void XMLDOGRUPY(std::string_view xml, dane::Group& group, std::uint8_t positiona
   } catch (const std::bad_alloc&) {
     loaded.status = pugi::status_out_of_memory;
   }
+  // Without memory for the document there is no document to load into.
   if (loaded.status == pugi::status_out_of_memory) {
     system_messages::warning("Błąd inicjacji obiektu XMLDOC!"_cp);
     return;
@@ -125,8 +126,8 @@ void XMLDOGRUPY(std::string_view xml, dane::Group& group, std::uint8_t positiona
     return;
   }
   // The nodes are plain memory, not COM objects: reading them cannot fail, so the walk has no
-  // error of its own to report.
-  // A process-wide group stays locked while it is cleared and filled, not while a message shows.
+  // error of its own to report. A process-wide group stays locked while it is cleared and
+  // filled, but not while a message is shown.
   const dane::Hold lock = dane::hold(&group);
   group.clear();
   const pugi::xml_node root = document->document_element();
