@@ -27,6 +27,7 @@ TEST_F(XmlToGroupC, TheProcedureTableAndTheWrapperFillAHostsGroup) {
   ASSERT_EQ(p->param_count, 3u);
   EXPECT_EQ(p->result, FK_NONE);
   EXPECT_EQ(p->params[1].kind, FK_OBJECT);
+  EXPECT_STREQ(p->params[1].object, "group");
   EXPECT_EQ(p->params[2].kind, FK_BYTE);
   EXPECT_TRUE(p->params[2].omittable);
 
