@@ -153,6 +153,7 @@ FK_API void fk_iniclass_free(fk_iniclass* settings);
 #include "funkcja/c/calendar.h"
 #include "funkcja/c/codepage.h"
 #include "funkcja/c/database.h"
+#include "funkcja/c/exchange.h"
 #include "funkcja/c/filter_rewrite.h"
 #include "funkcja/c/filters.h"
 #include "funkcja/c/gateway.h"

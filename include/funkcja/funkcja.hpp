@@ -6,6 +6,7 @@
 #include "funkcja/calendar.hpp"
 #include "funkcja/codepage.hpp"
 #include "funkcja/data.hpp"
+#include "funkcja/exchange.hpp"
 #include "funkcja/filter_rewrite.hpp"
 #include "funkcja/filters.hpp"
 #include "funkcja/gateway.hpp"

@@ -1,0 +1,35 @@
+// C++ interface: exchange of data with outside sources.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "funkcja/c_bridge.hpp"
+#include "funkcja/objects.hpp"
+
+namespace funkcja {
+
+// Fills a record group from an XML text (code page 1250; a declared encoding is ignored).
+// The group is cleared, then the children of the root element are walked in order, every
+// child node counted from 1 (elements, texts, CDATA sections, comments, processing
+// instructions; text of blanks alone is no node):
+//   positional 1  child k fills field k: an element with the value of its first child when
+//                 that is a text, a CDATA section, a comment or a processing instruction (an
+//                 empty element, or one whose first child is an element, leaves the field
+//                 cleared); a text or CDATA child with its own text; comments and processing
+//                 instructions are passed over. An element or text with no field of its
+//                 number ends the walk.
+//   otherwise     each child element fills the first field whose name after its prefix
+//                 (KP:NAZWA -> NAZWA) equals the element's name, both in upper case; other
+//                 elements and other nodes are passed over.
+// Values are converted to each field's type as fk_group_set does; a character that code page
+// 1250 lacks becomes "?". A text that is not well-formed shows the warning "Błąd ładowania
+// definicji XML!" and leaves the group untouched; so does a text over 4 MiB, nesting deeper
+// than 256 elements, or any document type declaration. When no document can be made (out of
+// memory) the warning is "Błąd inicjacji obiektu XMLDOC!", the group again untouched. Through
+// the C interface a null group does nothing.
+inline void XMLDOGRUPY(std::string_view xml, Group& group, std::uint8_t positional = 0) {
+  ::XMLDOGRUPY(c_api::text(xml), group.handle(), positional);
+}
+
+}  // namespace funkcja
