@@ -61,7 +61,8 @@ TEST(CommandLine, CallPrintsResultAndJsonKeepsTextsExact) {
   EXPECT_NE(r.err.find("Zamknąć okres?"), std::string::npos);  // the box, shown on stderr
 
   r = cli({"call", "--json", "MSG_QST", "x", "&Tak|&Nie", "2"});
-  EXPECT_EQ(r.out, "{\"result\": 2, \"out\": {}}\n");
+  EXPECT_EQ(r.out.rfind("{\"result\": 2, \"out\": {}, \"shown\": [{\"box\": \"question\"", 0), 0u)
+      << r.out;
 }
 
 TEST(CommandLine, SetAcceptsBothSpellingsOfAGlobal) {
@@ -171,7 +172,7 @@ TEST(CommandLine, EveryByteSurvivesTheEdgeConversion) {
 
 TEST(CommandLine, ReplaceAndAmountInWordsThroughTheLibrary) {
   auto r = cli({"call", "--json", "STR_REPLACE", "aXbXc", "X", "YY"});
-  EXPECT_EQ(r.out, "{\"result\": \"aYYbYYc\", \"out\": {}}\n");
+  EXPECT_EQ(r.out, "{\"result\": \"aYYbYYc\", \"out\": {}, \"shown\": []}\n");
   r = cli({"call", "SLOWNIE", "1234.56"});
   EXPECT_EQ(
       r.out.rfind(" jeden tysiąc dwieście trzydzieści cztery złote pięćdziesiąt sześć groszy ", 0),

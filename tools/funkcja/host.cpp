@@ -190,8 +190,12 @@ void Host::bind_settings() {
   settings_path_ = std::move(path);
 }
 
-void Host::push_answer(int button) {
+void Host::push_answer(int button) const {
   symbol<void (*)(int32_t)>("fk_msgbox_push_answer")(button);
+}
+
+void Host::reset_headless() const {
+  symbol<void (*)()>("fk_headless_reset")();
 }
 
 void Host::echo_message_boxes(bool on) {

@@ -35,7 +35,10 @@ class Host {
 
   void set_global(const std::string& assignment);  // NAME=VALUE, value in UTF-8
   void open_database(const std::string& url);
-  void push_answer(int button);
+  void push_answer(int button) const;
+  // Forgets every queued answer, action and dialog answer, the record of what was shown and
+  // the clipboard (fk_headless_reset).
+  void reset_headless() const;
   // Hands the library this host's own settings manager (FUNKCJA_INIT), bound to the file that
   // $GGG:SCIEZKA_SET names; called again after that global changed, it binds the manager to
   // the new file.
