@@ -154,6 +154,7 @@ FK_API void fk_iniclass_free(fk_iniclass* settings);
 #include "funkcja/c/lookups.h"
 #include "funkcja/c/mask.h"
 #include "funkcja/c/messages.h"
+#include "funkcja/c/objects.h"
 #include "funkcja/c/strings.h"
 #include "funkcja/c/validation.h"
 #include "funkcja/c/windows.h"

@@ -12,6 +12,7 @@
 #include "funkcja/lookups.hpp"
 #include "funkcja/mask.hpp"
 #include "funkcja/messages.hpp"
+#include "funkcja/objects.hpp"
 #include "funkcja/strings.hpp"
 #include "funkcja/types.hpp"
 #include "funkcja/validation.hpp"

@@ -4,20 +4,14 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "funkcja/c_bridge.hpp"
+#include "funkcja/objects.hpp"
 
 namespace funkcja {
 namespace dane {
 class POPUPCLASS;
 }  // namespace dane
-
-// A list of the caller's records, each field held as text (numbers in decimal).
-struct QueueRow {
-  std::vector<std::string> fields;
-};
-using Queue = std::vector<QueueRow>;
 
 // Selects the whole content of the numeric field that caused the event (characters 1 to the
 // width of its picture, e.g. 19 for "@N-19_`2"), so typing replaces the value. The mouse form
@@ -66,9 +60,10 @@ inline void STRSTYLNAGLOWEK(std::int32_t control, std::uint8_t size = 0, std::ui
 inline void USTAW4IKONYBROWSERA(dane::POPUPCLASS* popup, std::uint8_t mode = 0) {
   ::USTAW4IKONYBROWSERA(reinterpret_cast<fk_popupclass*>(popup), mode);
 }
-// Folder and leaf icons of a tree list of the active window; rows may be null.
+// Folder and leaf icons of a tree list of the active window; rows may be null. The icon and
+// the level are fields 2 and 3 of each entry (6 and 7 for a tree list).
 inline void USTAWIKONYDRZEWA(std::int32_t list, Queue* rows, std::int32_t leaf_icon = 2) {
-  ::USTAWIKONYDRZEWA(list, reinterpret_cast<fk_queue*>(rows), leaf_icon);
+  ::USTAWIKONYDRZEWA(list, rows != nullptr ? rows->handle() : nullptr, leaf_icon);
 }
 
 // The folder-choice dialog on a thread of its own: returns at once; the chosen folder lands in

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "funkcja/windows.hpp"
+#include "host/dane/queue.hpp"
 #include "host/system_messages.hpp"
 
 namespace funkcja::ui {
@@ -39,7 +40,7 @@ void STRSTYLTOOLBAR(std::int32_t control, std::uint8_t size = 0, std::uint8_t se
 void STRSTYLOPIS(std::int32_t control, std::uint8_t size = 0, std::uint8_t second = 0);
 void STRSTYLNAGLOWEK(std::int32_t control, std::uint8_t size = 0, std::uint8_t second = 0);
 void USTAW4IKONYBROWSERA(dane::POPUPCLASS* popup, std::uint8_t mode = 0);
-void USTAWIKONYDRZEWA(std::int32_t list, Queue* rows, std::int32_t leaf_icon = 2);
+void USTAWIKONYDRZEWA(std::int32_t list, dane::Queue* rows, std::int32_t leaf_icon = 2);
 void FILEDIALOGBOX_WATEK(std::string_view title, std::string_view start_folder,
                          std::string_view notify_thread);
 

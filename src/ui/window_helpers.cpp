@@ -7,9 +7,9 @@
 #include <cstdlib>
 
 #include "frame/cp_literal.hpp"
-#include "frame/number_text.hpp"
 #include "frame/text_rules.hpp"
 #include "host/dane/globals.hpp"
+#include "host/dane/handles.hpp"
 #include "host/dane/open_windows.hpp"
 #include "host/dane/popup.hpp"
 #include "ui/procedures.hpp"
@@ -72,16 +72,6 @@ void style(Control& c, std::string_view font, std::int32_t colour, std::int32_t 
 }
 
 // A row's field as a whole number; 0 when missing or not a number.
-std::int64_t number_field(const QueueRow& row, std::size_t field) {
-  if (field == 0 || field > row.fields.size()) return 0;
-  return text::read_whole(row.fields[field - 1]).optional().value_or(0);
-}
-
-void set_field(QueueRow& row, std::size_t field, std::int32_t value) {
-  if (row.fields.size() < field) row.fields.resize(field);
-  row.fields[field - 1] = text::int_text(value);
-}
-
 }  // namespace
 
 void SELECT_MOUSELEFT(std::string_view picture) {
@@ -141,7 +131,7 @@ void USTAW4IKONYBROWSERA(dane::POPUPCLASS* popup, std::uint8_t mode) {
   }
 }
 
-void USTAWIKONYDRZEWA(std::int32_t list, Queue* rows, std::int32_t leaf_icon) {
+void USTAWIKONYDRZEWA(std::int32_t list, dane::Queue* rows, std::int32_t leaf_icon) {
   if (dane::get_int(dane::Global::GLO_REBRANDING) < 2016) return;
   Control* c = active_control(list);
   if (c == nullptr) return;
@@ -155,11 +145,13 @@ void USTAWIKONYDRZEWA(std::int32_t list, Queue* rows, std::int32_t leaf_icon) {
   const std::size_t icon_field = c->tree ? 6 : 2;
   const std::size_t level_field = c->tree ? 7 : 3;
   const std::int32_t current = c->selected;
-  // A row with a deeper row below it has children and gets the folder icon.
+  // A row with a deeper row below it has children and gets the folder icon. A process-wide
+  // list stays locked for the whole pass.
+  const auto lock = dane::hold(rows);
   std::int64_t level_below = 0;
-  for (auto row = rows->rbegin(); row != rows->rend(); ++row) {
-    const std::int64_t level = std::llabs(number_field(*row, level_field));
-    set_field(*row, icon_field, level < level_below ? 1 : leaf_icon);
+  for (std::size_t row = rows->count(); row >= 1; --row) {
+    const std::int64_t level = std::llabs(rows->get_number(row, level_field));
+    rows->set(row, icon_field, text::int_text(level < level_below ? 1 : leaf_icon));
     level_below = level;
   }
   c->selected = current != 0 ? current : 1;

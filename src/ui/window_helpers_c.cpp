@@ -1,19 +1,14 @@
-// C exports of the window helpers, and the list and pop-up objects they take.
+// C exports of the window helpers, and the pop-up objects they take.
 #include <new>
 
 #include "frame/export.hpp"
+#include "host/dane/handles.hpp"
 #include "host/dane/popup.hpp"
 #include "ui/procedures.hpp"
 
 using namespace funkcja;
 
 namespace {
-Queue* queue_of(fk_queue* q) {
-  return reinterpret_cast<Queue*>(q);
-}
-const Queue* queue_of(const fk_queue* q) {
-  return reinterpret_cast<const Queue*>(q);
-}
 dane::POPUPCLASS* popup_of(fk_popupclass* p) {
   return reinterpret_cast<dane::POPUPCLASS*>(p);
 }
@@ -75,8 +70,9 @@ FK_REGISTER(USTAW4IKONYBROWSERA, "popup, mode?");
 
 extern "C" FK_API void USTAWIKONYDRZEWA(int32_t list, fk_queue* rows, int32_t leaf_icon) {
   // An omitted leaf icon arrives as 0, which means the standard leaf icon 2.
-  abi::guarded_void(
-      [&] { funkcja::ui::USTAWIKONYDRZEWA(list, queue_of(rows), leaf_icon != 0 ? leaf_icon : 2); });
+  abi::guarded_void([&] {
+    funkcja::ui::USTAWIKONYDRZEWA(list, dane::queue_of(rows), leaf_icon != 0 ? leaf_icon : 2);
+  });
 }
 FK_REGISTER(USTAWIKONYDRZEWA, "list, rows?, leaf_icon?");
 
@@ -87,47 +83,6 @@ extern "C" FK_API void FILEDIALOGBOX_WATEK(fk_text title, fk_text start_folder,
   });
 }
 FK_REGISTER(FILEDIALOGBOX_WATEK, "title, start_folder, notify_thread");
-
-extern "C" FK_API fk_queue* fk_queue_new(void) {
-  return reinterpret_cast<fk_queue*>(new (std::nothrow) Queue);
-}
-
-extern "C" FK_API void fk_queue_free(fk_queue* queue) {
-  delete queue_of(queue);
-}
-
-extern "C" FK_API size_t fk_queue_count(const fk_queue* queue) {
-  return queue != nullptr ? queue_of(queue)->size() : 0;
-}
-
-extern "C" FK_API size_t fk_queue_add(fk_queue* queue) {
-  return abi::guarded(
-      [&]() -> size_t {
-        if (queue == nullptr) return 0;
-        queue_of(queue)->emplace_back();
-        return queue_of(queue)->size();
-      },
-      size_t{0});
-}
-
-extern "C" FK_API void fk_queue_set(fk_queue* queue, size_t record, size_t field, fk_text value) {
-  abi::guarded_void([&] {
-    if (queue == nullptr || record == 0 || record > queue_of(queue)->size() || field == 0) return;
-    auto& fields = (*queue_of(queue))[record - 1].fields;
-    if (fields.size() < field) fields.resize(field);
-    fields[field - 1] = abi::in(value);
-  });
-}
-
-extern "C" FK_API fk_text fk_queue_get(const fk_queue* queue, size_t record, size_t field) {
-  return abi::text_result([&]() -> std::string {
-    if (queue == nullptr || record == 0 || record > queue_of(queue)->size() || field == 0) {
-      return {};
-    }
-    const auto& fields = (*queue_of(queue))[record - 1].fields;
-    return field <= fields.size() ? fields[field - 1] : std::string();
-  });
-}
 
 extern "C" FK_API fk_popupclass* fk_popupclass_new(void) {
   return reinterpret_cast<fk_popupclass*>(new (std::nothrow) dane::POPUPCLASS);

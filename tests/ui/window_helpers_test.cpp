@@ -318,12 +318,7 @@ TEST_F(WindowHelpers, TreeIconsMarkRowsWithChildren) {
     const std::size_t icon = tree ? 6 : 2;
     const std::size_t level = tree ? 7 : 3;
     Queue rows;
-    for (const char* l : {"1", "2", "2", "1", "-2", "3"}) {
-      QueueRow r;
-      r.fields.resize(level);
-      r.fields[level - 1] = l;
-      rows.push_back(r);
-    }
+    for (const char* l : {"1", "2", "2", "1", "-2", "3"}) rows.set(rows.add(), level, l);
     Control seen;
     inside({"close"}, event::kOpenWindow, [&](ProbeWindow& w) {
       w.control(3).tree = tree;
@@ -331,7 +326,7 @@ TEST_F(WindowHelpers, TreeIconsMarkRowsWithChildren) {
       seen = w.control(3);
     });
     std::vector<std::string> icons;
-    for (const auto& r : rows) icons.push_back(r.fields[icon - 1]);
+    for (std::size_t r = 1; r <= rows.count(); ++r) icons.push_back(rows.get(r, icon));
     EXPECT_EQ(icons, (std::vector<std::string>{"1", "5", "5", "1", "1", "5"})) << tree;
     EXPECT_EQ(seen.icons.at(1), "~folder_drzewo2.ico");
     EXPECT_EQ(seen.icons.at(5), "");
@@ -356,7 +351,9 @@ TEST_F(WindowHelpers, TreeIconsSwitches) {
     dane::set_number(Global::GLO_REBRANDING, c.rebranding);
     dane::set_number(Global::GLO_DRZEWALINIE, c.lines);
     dane::set_number(Global::GLO_DRZEWAIKONALISCIA, c.leaf_icons);
-    Queue rows(2);
+    Queue rows;
+    rows.add();
+    rows.add();
     Control seen;
     inside({"close"}, event::kOpenWindow, [&](ProbeWindow& w) {
       w.control(3).selected = 2;

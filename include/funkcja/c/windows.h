@@ -1,5 +1,6 @@
-/* C interface: window helpers, the host's control of the window layer, and the list and
- * pop-up objects that the helpers take. Included by funkcja/funkcja.h. */
+/* C interface: window helpers, the host's control of the window layer, and the pop-up objects
+ * that the helpers take (their queues are in funkcja/c/objects.h). Included by
+ * funkcja/funkcja.h. */
 #ifndef FUNKCJA_C_WINDOWS_H
 #define FUNKCJA_C_WINDOWS_H
 
@@ -12,8 +13,6 @@ extern "C" {
 /* A window of the library's window layer, for procedures that take a window; passed as an
  * object. */
 typedef struct fk_window fk_window;
-/* A list (queue) of records whose fields are texts. */
-typedef struct fk_queue fk_queue;
 /* A browse's pop-up menu (POPUPCLASS). */
 typedef struct fk_popupclass fk_popupclass;
 
@@ -27,21 +26,13 @@ FK_API void STRSTYLTOOLBAR(int32_t control, uint8_t size, uint8_t second, uint8_
 FK_API void STRSTYLOPIS(int32_t control, uint8_t size, uint8_t second);
 FK_API void STRSTYLNAGLOWEK(int32_t control, uint8_t size, uint8_t second);
 FK_API void USTAW4IKONYBROWSERA(fk_popupclass* popup, uint8_t mode);
-/* leaf_icon 0 (omitted) means 2. */
+/* rows: a queue (funkcja/c/objects.h) whose entries hold the icon and the level in fields 2
+ * and 3, or 6 and 7 for a tree list (a queue of texts, or of the tree list's layout);
+ * leaf_icon 0 (omitted) means 2. */
 FK_API void USTAWIKONYDRZEWA(int32_t list, fk_queue* rows, int32_t leaf_icon);
 FK_API void FILEDIALOGBOX_WATEK(fk_text title, fk_text start_folder, fk_text notify_thread);
 
-/* ---- Lists and pop-up menus ------------------------------------------------------------ */
-
-FK_API fk_queue* fk_queue_new(void);
-FK_API void fk_queue_free(fk_queue* queue);
-FK_API size_t fk_queue_count(const fk_queue* queue);
-/* Adds an empty record; returns its number (1 = first). */
-FK_API size_t fk_queue_add(fk_queue* queue);
-/* Field numbers start at 1; a record grows to the field written. */
-FK_API void fk_queue_set(fk_queue* queue, size_t record, size_t field, fk_text value);
-/* Empty text for a record or field that does not exist. */
-FK_API fk_text fk_queue_get(const fk_queue* queue, size_t record, size_t field);
+/* ---- Pop-up menus ---------------------------------------------------------------------- */
 
 FK_API fk_popupclass* fk_popupclass_new(void);
 FK_API void fk_popupclass_free(fk_popupclass* popup);

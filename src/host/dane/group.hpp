@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +32,14 @@ class Group {
   // A group whose layout others rely on (a queue's buffer, a process-wide group) takes no new
   // fields.
   void fix_layout() { fixed_ = true; }
+  // Only the library fixes a layout, on a group that is part of another object: the C
+  // interface does not free such a group.
+  bool layout_fixed() const { return fixed_; }
+
+  // The lock of the process-wide object this group belongs to; nullptr for every other group.
+  // The C interface takes it around each call.
+  std::recursive_mutex* guard() const { return guard_; }
+  void set_guard(std::recursive_mutex* guard) { guard_ = guard; }
 
   std::size_t field_count() const { return specs_.size(); }
   // Field n's spec, 1-based; REQUIRES 1 <= n <= field_count().
@@ -62,10 +71,17 @@ class Group {
   // Replaces the values; false (nothing changed) when their count differs from the layout's.
   bool assign_values(const std::vector<Value>& values);
 
+  // The conversions of one field, for holders of values outside a group (queue entries):
+  // text into spec's type, and a value back to text or to a number as get() and get_number().
+  static Value convert(const FieldSpec& spec, std::string_view value);
+  static std::string text_of(const FieldSpec& spec, const Value& value);
+  static std::int64_t number_of(const FieldSpec& spec, const Value& value);
+
  private:
   std::vector<FieldSpec> specs_;
   std::vector<Value> values_;
   bool fixed_ = false;
+  std::recursive_mutex* guard_ = nullptr;
 };
 
 }  // namespace funkcja::dane
