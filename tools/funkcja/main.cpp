@@ -20,6 +20,7 @@
 #include "answers.hpp"
 #include "demo.hpp"
 #include "host.hpp"
+#include "objects.hpp"
 #include "sql_command.hpp"
 #include "window_script.hpp"
 
@@ -84,23 +85,37 @@ int call(const Host& host, const std::vector<std::string>& words) {
   }
   if (i >= words.size()) throw UsageError("call: which procedure? (see 'funkcja list')");
   const fk_procedure& p = host.procedure(words[i]);
-  const std::vector<std::string> args(words.begin() + static_cast<long>(i) + 1, words.end());
+  // An object parameter takes the object's JSON form as its text.
+  std::vector<Json> args;
+  for (size_t k = i + 1; k < words.size(); ++k) {
+    const size_t n = args.size();
+    if (n < p.param_count && p.params[n].kind == FK_OBJECT && words[k].rfind('{', 0) == 0) {
+      try {
+        args.push_back(Json::parse(words[k]));
+      } catch (const Json::exception& e) {
+        throw UsageError(std::string(p.name) + " " + p.params[n].name + ": not JSON: " + e.what());
+      }
+    } else {
+      args.emplace_back(words[k]);
+    }
+  }
   check_script_output(answers.script);  // before the procedure runs, not after
   give(host, answers);
-  Json outcome = host.call(p, args);
+  GlobalObjects globals(host);
+  Json outcome = host.call(p, args, &globals);
   if (json) add_shown(host, outcome);
   print_call(p, outcome, json);
   finish_window_script(host, answers.script);
   return 0;
 }
 
-// A JSON argument as the command line would have typed it.
+// A global's JSON value as --set would have typed it.
 std::string typed(const Json& value) {
   if (value.is_string()) return value.get<std::string>();
   if (value.is_null()) return "";
   if (value.is_boolean()) return value.get<bool>() ? "1" : "0";
   if (value.is_number()) return value.dump();
-  throw UsageError("batch: arguments must be strings or numbers");
+  throw UsageError("batch: a global's value is a string or a number");
 }
 
 // The answer to one request line; throws on a bad line.
@@ -120,21 +135,26 @@ Json answer(Host& host, const std::string& line) {
       throw UsageError("batch: unknown key \"" + key + "\"");
     }
   }
+  GlobalObjects globals(host);
   if (request.contains("set")) {
     if (!request["set"].is_object()) throw UsageError("batch: \"set\" must be an object");
     for (const auto& [name, value] : request["set"].items()) {
-      host.set_global(name + "=" + typed(value));
+      if (is_object_form(value) || globals.knows(name)) {
+        globals.set(name, value);
+      } else {
+        host.set_global(name + "=" + typed(value));
+      }
     }
   }
-  std::vector<std::string> args;
+  std::vector<Json> args;
   if (request.contains("args")) {
     if (!request["args"].is_array()) throw UsageError("batch: \"args\" must be an array");
-    for (const auto& a : request["args"]) args.push_back(typed(a));
+    args.assign(request["args"].begin(), request["args"].end());
   }
   const fk_procedure& p = host.procedure(request["proc"].get<std::string>());
   give(host, answers_of(request));
   host.bind_settings();  // "set" may have named another settings file
-  Json outcome = host.call(p, args);
+  Json outcome = host.call(p, args, &globals);
   add_shown(host, outcome);
   return outcome;
 }
@@ -198,7 +218,16 @@ int run(int argc, char** argv) {
   echo_windows(host);
   if (command == "db") return db_command(host, database, rest);
   if (command != "list") host.open_database(database);  // empty: the library's default database
-  for (const auto& s : sets) host.set_global(s);
+  if (!sets.empty()) {
+    const GlobalObjects globals(host);
+    for (const auto& s : sets) {
+      if (globals.knows(s.substr(0, s.find('=')))) {
+        throw UsageError("--set cannot set the process-wide list or group " +
+                         s.substr(0, s.find('=')) + "; give it in a batch line's \"set\"");
+      }
+      host.set_global(s);
+    }
+  }
   for (const int a : answers) host.push_answer(a);
   if (command == "call" || command == "batch" || command == "demo") host.bind_settings();
 
