@@ -12,7 +12,9 @@
  *                              terminator; a written value keeps at most capacity - 1 characters
  *   in/out int32  int32_t *
  *   in/out byte   uint8_t *
- *   object        pointer to an object of the data library (fk_errorclass, fk_iniclass)
+ *   object        pointer to an object of the data library (fk_errorclass, fk_iniclass, and
+ *                 the record groups, queues and browse objects of funkcja/c/objects.h); the
+ *                 procedure table names the kind of each (fk_param.object)
  *
  * A text result is an fk_text that stays valid until the next call on the same thread.
  * An omittable parameter is passed as empty text or 0; the procedure cannot tell it was left
@@ -95,6 +97,9 @@ typedef struct fk_param {
   fk_kind kind;
   uint8_t omittable; /* may be left off: arrives as empty text or 0 */
   uint32_t capacity; /* FK_TEXT_INOUT: the capacity of the caller's buffer the procedure expects */
+  /* FK_OBJECT: the kind of object the parameter takes: "group", "queue", "browse", "window",
+   * "popup", "errorclass" or "iniclass"; NULL for every other parameter. */
+  const char* object;
 } fk_param;
 
 /* Calls the procedure with args[0..param_count) of the kinds the table gives; writes the result

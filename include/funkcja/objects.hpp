@@ -160,6 +160,9 @@ class Browse {
 struct Txt {
   static void set_file_name(std::string_view path) { ::fk_txt_set_file_name(c_api::text(path)); }
   static std::string file_name() { return c_api::string(::fk_txt_file_name()); }
+  // The outcome of the last file operation of TXT: 0, or an error code with the system's text.
+  static std::int32_t error_code() { return ::fk_txt_error_code(); }
+  static std::string error_message() { return c_api::string(::fk_txt_error_message()); }
 };
 
 // The process-wide lists and groups ("$GGG:XML_Q", "$GGG:SPEC_EKSPORT", ...), borrowed from the

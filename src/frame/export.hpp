@@ -96,6 +96,35 @@ constexpr fk_kind kind_of() {
     static_assert(sizeof(T) == 0, "no parameter kind for this C type");
 }
 
+// The kind of host object a pointer parameter takes, so that a generic host knows what to
+// build for it; nullptr for a parameter that takes no object.
+template <class T>
+constexpr const char* object_of() {
+  if constexpr (!std::is_pointer_v<T>) {
+    return nullptr;
+  } else {
+    using O = std::remove_cv_t<std::remove_pointer_t<T>>;
+    if constexpr (std::is_same_v<O, int32_t> || std::is_same_v<O, uint8_t>)
+      return nullptr;  // in/out numbers
+    else if constexpr (std::is_same_v<O, fk_group>)
+      return "group";
+    else if constexpr (std::is_same_v<O, fk_queue>)
+      return "queue";
+    else if constexpr (std::is_same_v<O, fk_browse>)
+      return "browse";
+    else if constexpr (std::is_same_v<O, fk_window>)
+      return "window";
+    else if constexpr (std::is_same_v<O, fk_popupclass>)
+      return "popup";
+    else if constexpr (std::is_same_v<O, fk_errorclass>)
+      return "errorclass";
+    else if constexpr (std::is_same_v<O, fk_iniclass>)
+      return "iniclass";
+    else
+      static_assert(sizeof(T) == 0, "no object kind for this C type");
+  }
+}
+
 template <class T>
 T value_as(const fk_value& v) {
   if constexpr (std::is_same_v<T, fk_text>)
@@ -170,6 +199,7 @@ struct ProcedureInfo {
   fk_kind result;
   std::size_t arity;
   const fk_kind* param_kinds;
+  const char* const* param_objects;  // object_of each parameter
   fk_invoke_fn invoke;
 };
 
@@ -178,10 +208,16 @@ constexpr std::array<fk_kind, sizeof...(I) + 1> kinds_of(std::index_sequence<I..
   return {kind_of<typename Sig::template Arg<I>>()..., FK_NONE};
 }
 
+template <class Sig, std::size_t... I>
+constexpr std::array<const char*, sizeof...(I) + 1> objects_of(std::index_sequence<I...>) {
+  return {object_of<typename Sig::template Arg<I>>()..., nullptr};
+}
+
 template <auto Fn>
 struct KindsOf {
   using Sig = Signature<decltype(Fn)>;
   static constexpr auto kKinds = kinds_of<Sig>(std::make_index_sequence<Sig::kArity>{});
+  static constexpr auto kObjects = objects_of<Sig>(std::make_index_sequence<Sig::kArity>{});
 };
 
 template <auto Fn>
@@ -192,6 +228,7 @@ ProcedureInfo describe(const char* name, const char* param_names) {
           kind_of<typename Sig::Result>(),
           Sig::kArity,
           KindsOf<Fn>::kKinds.data(),
+          KindsOf<Fn>::kObjects.data(),
           &invoke<Fn>};
 }
 

@@ -56,7 +56,10 @@ std::vector<fk_param> parse_params(Registry& r, const ProcedureInfo& info) {
                  info.arity);
     std::abort();
   }
-  for (std::size_t i = 0; i < out.size(); ++i) out[i].kind = info.param_kinds[i];
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    out[i].kind = info.param_kinds[i];
+    out[i].object = info.param_objects[i];
+  }
   return out;
 }
 

@@ -24,7 +24,7 @@ std::string& sql_output() {
 dane::QueryTable* table_named(std::string_view name) {
   dane::ThreadTables& t = dane::thread_tables();
   for (dane::QueryTable* table : {&t.ZAPYTANIESQL, &t.ZAPYTANIESQL1, &t.VAX_FK, &t.VAY_FK,
-                                  &t.VAZ_FK, &t.XMLTABLE, &t.TXT, &t.UZYTKOWNIK_FK_LOG}) {
+                                  &t.VAZ_FK, &t.XMLTABLE, &t.UZYTKOWNIK_FK_LOG}) {
     if (text::same(table->name(), name)) return table;
   }
   return nullptr;

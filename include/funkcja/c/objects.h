@@ -10,7 +10,10 @@
  *   fk_browse  a browse object over one statement, run through the gateway on the calling
  *              thread's connection.
  *   TXT        the calling thread's text table: a file of lines written through its file
- *              manager.
+ *              manager (close, open, prepare for adding, add a line, close). What a procedure
+ *              adds between an open and the next close replaces the file at that close,
+ *              through a temporary file and a rename; a close without adds, or after a failed
+ *              add, leaves the file as it was.
  *
  * Values cross as text (code page 1250), converted to and from each field's type by the
  * runtime's rules:
@@ -19,6 +22,7 @@
  *            a value beyond int32 saturates;
  *   byte     as int32, then its low 8 bits (300 -> 44, -1 -> 255);
  *   decimal  a decimal rounded half away from zero to the field's places; anything else 0;
+ *            a value beyond the field's digits saturates (999.99 for 5 digits, 2 places);
  *   date     a standard date as its day number (as int32).
  * Read back: texts as held, numbers in decimal, decimals with all their places ("12.50").
  *
@@ -57,8 +61,8 @@ FK_API void fk_group_free(fk_group* group);
  * a size (capacity) of 1 to 1,000,000; a decimal takes size = total digits (1 to 18) and
  * places (0 to size); other types ignore both. Refused, too, on a group that
  * already serves as a queue's buffer or a process-wide group (their layout is fixed). */
-FK_API size_t fk_group_add_field(fk_group* group, fk_text name, fk_field_type type,
-                                 uint32_t size, uint32_t places);
+FK_API size_t fk_group_add_field(fk_group* group, fk_text name, fk_field_type type, uint32_t size,
+                                 uint32_t places);
 FK_API size_t fk_group_field_count(const fk_group* group);
 /* Empty text / FK_FIELD_NONE / 0 for a field that does not exist. */
 FK_API fk_text fk_group_field_name(const fk_group* group, size_t field);
@@ -132,6 +136,11 @@ FK_API int fk_browse_copy(const fk_browse* browse, fk_queue* queue);
 /* The file TXT writes; each thread has its own. */
 FK_API void fk_txt_set_file_name(fk_text path);
 FK_API fk_text fk_txt_file_name(void);
+/* The outcome of TXT's last file operation: 0, or the error code (3 the folder is missing, 5
+ * access denied: a read-only folder or a folder of the file's name, 37 the table is not open,
+ * 90 any other failure of the file) with the system's error text. */
+FK_API int32_t fk_txt_error_code(void);
+FK_API fk_text fk_txt_error_message(void);
 
 /* ---- Process-wide lists and groups of the data library --------------------------------- */
 

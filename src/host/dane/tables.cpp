@@ -170,7 +170,7 @@ ThreadTables::ThreadTables()
              }()),
       VAZ_FK("VAZ_FK", texts(1, 8000)),
       XMLTABLE("XMLTABLE", {Field::Text(100), Field::Text(100), Field::Text(5000)}),
-      TXT("TXT", texts(1, 3001)),
+      TXT("TXT", 3001),
       UZYTKOWNIK_FK_LOG("UZYTKOWNIK_FK_LOG", texts(1, 255)) {
   // The thread's connection slot must outlive the cursors these tables hold: thread-local
   // objects end in the reverse order of their construction, so make the slot first.
@@ -234,7 +234,7 @@ Connection* thread_connection() {
 void close_thread_connection() {
   ThreadTables& t = thread_tables();
   for (QueryTable* table : {&t.ZAPYTANIESQL, &t.ZAPYTANIESQL1, &t.VAX_FK, &t.VAY_FK, &t.VAZ_FK,
-                            &t.XMLTABLE, &t.TXT, &t.UZYTKOWNIK_FK_LOG}) {
+                            &t.XMLTABLE, &t.UZYTKOWNIK_FK_LOG}) {
     table->close();
   }
   thread_connection_slot().connection.reset();

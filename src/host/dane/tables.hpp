@@ -1,7 +1,8 @@
 // The data library's tables as the library uses them: the five pass-through query tables
-// (ZAPYTANIESQL, ZAPYTANIESQL1, VAX_FK, VAY_FK, VAZ_FK), XMLTABLE, TXT and UZYTKOWNIK_FK_LOG,
-// each with its record and access manager. Every host thread has its own instance of each
-// (thread_tables()), so a statement sent by one thread is invisible to every other.
+// (ZAPYTANIESQL, ZAPYTANIESQL1, VAX_FK, VAY_FK, VAZ_FK), XMLTABLE and UZYTKOWNIK_FK_LOG, each
+// with its record and access manager, and the text table TXT (text_table.hpp). Every host thread
+// has its own instance of each (thread_tables()), so a statement sent by one thread is invisible to
+// every other.
 #pragma once
 
 #include <cstdint>
@@ -12,6 +13,7 @@
 
 #include "host/dane/database.hpp"
 #include "host/dane/framework.hpp"
+#include "host/dane/text_table.hpp"
 
 namespace funkcja::dane {
 
@@ -89,7 +91,7 @@ struct ThreadTables {
   QueryTable VAY_FK;
   QueryTable VAZ_FK;
   QueryTable XMLTABLE;
-  QueryTable TXT;
+  TextTable TXT;
   QueryTable UZYTKOWNIK_FK_LOG;
 };
 

@@ -24,6 +24,10 @@ Installed& owner() {
 
 Env::~Env() = default;
 
+std::unique_ptr<ReplacingFile> Env::replace_file(const std::string& path, int& error) {
+  return ReplacingFile::open(path, error);
+}
+
 Env& Env::current() {
   if (Env* env = installed.load(std::memory_order_acquire); env != nullptr) return *env;
   return headless();

@@ -26,6 +26,7 @@
 #include "host/platform/folder_dialog.hpp"
 #include "host/platform/keystrokes.hpp"
 #include "host/platform/message_box.hpp"
+#include "host/platform/replacing_file.hpp"
 #include "host/platform/system_metrics.hpp"
 
 namespace funkcja::ui {
@@ -123,6 +124,9 @@ class Env {
   // exists but cannot be read is never replaced (kUnreadable). Any thread; change runs on it.
   virtual FileUpdate update_file(const std::string& path,
                                  const std::function<std::string(std::string_view)>& change) = 0;
+  // A file written piece by piece that replaces the file at path when committed (see
+  // ReplacingFile); nullptr with an errno when it cannot be made. Any thread.
+  virtual std::unique_ptr<ReplacingFile> replace_file(const std::string& path, int& error);
 };
 
 // An Env that forwards every call to another: derive from it and override what differs.
@@ -165,6 +169,9 @@ class EnvWrapper : public Env {
   FileUpdate update_file(const std::string& path,
                          const std::function<std::string(std::string_view)>& change) override {
     return target_.update_file(path, change);
+  }
+  std::unique_ptr<ReplacingFile> replace_file(const std::string& path, int& error) override {
+    return target_.replace_file(path, error);
   }
 
  private:
