@@ -32,7 +32,10 @@ TEST(CommandLine, ListNamesEveryProcedureAndEachIsExportedUnderItsName) {
   ASSERT_EQ(r.exit_code, 0) << r.err;
   EXPECT_NE(r.out.find("MSG_QST(text text, text buttons, int32 default_button) -> int32\n"),
             std::string::npos);
-  EXPECT_NE(r.out.find("FUNKCJA_INIT(object errors?, object settings?)\n"), std::string::npos);
+  EXPECT_NE(r.out.find("FUNKCJA_INIT(errorclass errors?, iniclass settings?)\n"),
+            std::string::npos);
+  EXPECT_NE(r.out.find("USTAWIKONYDRZEWA(int32 list, queue rows?, int32 leaf_icon?)\n"),
+            std::string::npos);
   EXPECT_EQ(r.out.find("not exported"), std::string::npos) << r.out;
 }
 

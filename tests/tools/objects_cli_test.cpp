@@ -121,6 +121,9 @@ TEST(Objects, FormsThatCannotBeBuiltAreRefused) {
       R"({"proc": "USTAWIKONYDRZEWA", "args": [1, {"queue": {"entries": [{"A": 1}]}}]})",
       R"({"proc": "USTAWIKONYDRZEWA", "args": [1, {"queue": {"rows": []}}]})",
       R"({"proc": "USTAWIKONYDRZEWA", "args": [1, {"list": []}]})",
+      R"({"proc": "USTAWIKONYDRZEWA", "args": [1, {"group": []}]})",  // takes a queue
+      R"({"proc": "USTAWIKONYDRZEWA", "args": [1, {"browse": "select 1"}]})",
+      R"({"proc": "FUNKCJA_INIT", "args": [{"group": []}]})",  // takes an error manager
       R"({"proc": "BEZPL", "args": ["a"], "set": {"$GGG:XML_Q": {"queue": {"layout": [],
           "entries": []}}}})",
       R"({"proc": "BEZPL", "args": ["a"], "set": {"$GGG:SPEC_EKSPORT": {"group":

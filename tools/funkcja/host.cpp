@@ -93,18 +93,6 @@ std::string typed(const Json& value, const std::string& what) {
   throw UsageError(what + ": a string or a number (objects go to object parameters only)");
 }
 
-// The object name of a parameter, from the table's member when this library's header has one.
-template <class Param>
-std::string object_name(const Param& p) {
-  if constexpr (requires { p.object; }) {
-    return p.object != nullptr ? std::string(p.object) : std::string();
-  } else if constexpr (requires { p.object_kind; }) {
-    return p.object_kind != nullptr ? std::string(p.object_kind) : std::string();
-  } else {
-    return std::string();
-  }
-}
-
 Json value_json(const fk_value& v) {
   switch (v.kind) {
     case FK_TEXT:
@@ -342,7 +330,10 @@ std::string describe(const fk_procedure& p) {
   std::string line = std::string(p.name) + "(";
   for (size_t i = 0; i < p.param_count; ++i) {
     if (i > 0) line += ", ";
-    line += std::string(kind_name(p.params[i].kind)) + " " + p.params[i].name;
+    // An object parameter by the object it takes: "queue rows".
+    const std::string object = object_kind(p.params[i]);
+    line += (object.empty() ? std::string(kind_name(p.params[i].kind)) : object) + " " +
+            p.params[i].name;
     if (p.params[i].capacity > 0) line += "[" + std::to_string(p.params[i].capacity) + "]";
     if (p.params[i].omittable) line += "?";
   }
@@ -352,7 +343,7 @@ std::string describe(const fk_procedure& p) {
 }
 
 std::string object_kind(const fk_param& param) {
-  return object_name(param);
+  return param.kind == FK_OBJECT && param.object != nullptr ? param.object : "";
 }
 
 std::string one_line(const Json& value) {

@@ -68,11 +68,11 @@ class Host {
   std::string settings_path_;
 };
 
-// "NAME(text text, int32 n?) -> text"
+// "NAME(text text, int32 n?, queue rows?) -> text"
 std::string describe(const fk_procedure& procedure);
 
-// The object a parameter takes ("group", "queue", "browse", ...); empty when the library's
-// table does not say.
+// The object a parameter takes ("group", "queue", "browse", "errorclass", ...); empty for a
+// parameter that takes none.
 std::string object_kind(const fk_param& param);
 
 // One-line JSON with a blank after every colon and comma: {"result": "x", "out": {}}.
