@@ -1,5 +1,6 @@
 #include "host/dane/group.hpp"
 
+#include <algorithm>
 #include <limits>
 #include <utility>
 
@@ -160,7 +161,14 @@ std::int64_t Group::number_of(const FieldSpec& spec, const Value& value) {
 
 bool Group::set(std::size_t n, std::string_view value) {
   if (n < 1 || n > specs_.size()) return false;
-  values_[n - 1] = convert(specs_[n - 1], value);
+  const FieldSpec& spec = specs_[n - 1];
+  Value& v = values_[n - 1];
+  if (spec.type == FieldType::kText) {
+    // In place, so a buffer filled record after record keeps its text's storage.
+    v.text.assign(spec.size > 0 ? text::cut(value, spec.size) : value);
+  } else {
+    v.number = convert(spec, value).number;
+  }
   return true;
 }
 
@@ -182,8 +190,12 @@ void Group::clear() {
 }
 
 bool Group::assign_values(const std::vector<Value>& values) {
+  return assign_values(std::span<const Value>(values));
+}
+
+bool Group::assign_values(std::span<const Value> values) {
   if (values.size() != values_.size()) return false;
-  values_ = values;
+  std::copy(values.begin(), values.end(), values_.begin());
   return true;
 }
 

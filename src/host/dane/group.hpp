@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,6 +71,7 @@ class Group {
   const std::vector<Value>& values() const { return values_; }
   // Replaces the values; false (nothing changed) when their count differs from the layout's.
   bool assign_values(const std::vector<Value>& values);
+  bool assign_values(std::span<const Value> values);
 
   // The conversions of one field, for holders of values outside a group (queue entries):
   // text into spec's type, and a value back to text or to a number as get() and get_number().

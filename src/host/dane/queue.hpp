@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,7 +30,7 @@ class Queue {
   Group& buffer() { return buffer_; }
   const Group& buffer() const { return buffer_; }
 
-  std::size_t count() const { return entries_.size(); }
+  std::size_t count() const { return count_; }
   std::size_t append();            // the buffer as a new last entry; its number
   bool read(std::size_t entry);    // entry (1 = first) into the buffer
   bool update(std::size_t entry);  // the buffer into entry
@@ -56,11 +57,20 @@ class Queue {
  private:
   using Entry = std::vector<Group::Value>;
   const FieldSpec& spec_of(std::size_t field) const;  // REQUIRES a field of the layout
-  bool has_entry(std::size_t entry) const { return entry >= 1 && entry <= entries_.size(); }
+  bool has_entry(std::size_t entry) const { return entry >= 1 && entry <= count_; }
+  // Entry n's values; REQUIRES has_entry(n).
+  std::span<Group::Value> entry_values(std::size_t entry);
+  std::span<const Group::Value> entry_values(std::size_t entry) const;
 
   bool of_texts_ = false;
   Group buffer_;
-  std::vector<Entry> entries_;
+  std::size_t count_ = 0;
+  // A queue with a layout keeps its entries one after another, width_ values each, so an
+  // append costs no allocation of its own; a queue of texts keeps each entry apart, as each
+  // has its own number of fields.
+  std::size_t width_ = 0;
+  std::vector<Group::Value> cells_;
+  std::vector<Entry> texts_;
   std::recursive_mutex* guard_ = nullptr;
 };
 

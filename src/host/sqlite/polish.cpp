@@ -145,8 +145,11 @@ void append_utf8_as_cp(std::string& out, std::string_view utf8) {
   while (pos < utf8.size()) {
     const auto c = static_cast<unsigned char>(utf8[pos]);
     if (c < 0x80) {
-      out += static_cast<char>(c);
-      ++pos;
+      // A run of ASCII is the same in both: copied at once.
+      std::size_t end = pos + 1;
+      while (end < utf8.size() && static_cast<unsigned char>(utf8[end]) < 0x80) ++end;
+      out.append(utf8, pos, end - pos);
+      pos = end;
       continue;
     }
     const Char ch = next_char(utf8, pos);
