@@ -6,6 +6,7 @@
 #include "frame/number_text.hpp"
 #include "frame/text_rules.hpp"
 #include "host/platform/env.hpp"
+#include "host/platform/shown_record.hpp"
 #include "ui/window.hpp"
 #include "ui/window_threads.hpp"
 
@@ -214,8 +215,10 @@ std::optional<Action> HeadlessDriver::next_action() {
 }
 
 // Takes a snapshot; writes the whole window after it opened, and afterwards only the step and
-// the controls that changed since the window's previous snapshot.
-void HeadlessDriver::record(const Window& w, std::string_view step, bool full) {
+// the controls that changed since the window's previous snapshot. The record of what was shown
+// gets the window's whole state each time; `closed_by` says how, once it closed.
+void HeadlessDriver::record(const Window& w, std::string_view step, bool full,
+                            std::uint64_t& shown_id, std::string_view closed_by) {
   WindowSnapshot s;
   s.key = w.key();
   s.caption = w.caption();
@@ -224,6 +227,12 @@ void HeadlessDriver::record(const Window& w, std::string_view step, bool full) {
   s.closed = w.closed();
   s.step = step;
   s.controls.assign(w.controls().begin(), w.controls().end());
+
+  platform::ShownWindow shown{s.key, s.caption, {}, {}};
+  shown.controls.reserve(s.controls.size());
+  for (const Control& c : s.controls)
+    shown.controls.push_back(describe_control(c, c.number == s.focus));
+  if (s.closed) shown.closed = closed_by.empty() ? std::string(step) : std::string(closed_by);
 
   std::string text;
   const WindowSnapshot* before = nullptr;
@@ -243,8 +252,9 @@ void HeadlessDriver::record(const Window& w, std::string_view step, bool full) {
       text = "  > " + utf8(step) + "\n";
       if (before != nullptr && !(before->rect == s.rect)) text += "  ~ window " + geometry + "\n";
     }
-    for (const Control& c : s.controls) {
-      const std::string line = describe_control(c, c.number == s.focus);
+    for (std::size_t i = 0; i < s.controls.size(); ++i) {
+      const Control& c = s.controls[i];
+      const std::string& line = shown.controls[i];
       if (!full && before != nullptr) {
         const Control* old = before->control(c.number);
         if (old != nullptr && describe_control(*old, old->number == before->focus) == line) {
@@ -260,28 +270,35 @@ void HeadlessDriver::record(const Window& w, std::string_view step, bool full) {
     history_.push_back(s);
     observer = observer_;
   }
+  if (full) {
+    shown_id = platform::shown_record().window_opened(std::move(shown));
+  } else {
+    platform::shown_record().window_changed(shown_id, std::move(shown));
+  }
   if (observer) observer(w, s);
 }
 
 void HeadlessDriver::run_modal(Window& w) {
-  record(w, "open", true);
+  std::uint64_t shown_id = 0;
+  record(w, "open", true, shown_id);
   int fallbacks = 0;
   while (!w.closed()) {
     while (!w.closed()) {
       const auto posted = take_posted_event(std::chrono::milliseconds(0));
       if (!posted) break;
       w.deliver_posted(*posted);
-      record(w, "posted event " + std::to_string(*posted), false);
+      record(w, "posted event " + std::to_string(*posted), false, shown_id);
     }
     if (w.closed()) break;
     std::optional<Action> a = next_action();
+    const bool fallback = !a;
     if (!a) {
       // The script is exhausted: Esc, then the close box, then no more asking.
       std::string unused;
       a = parse_action(fallbacks == 0 ? "key Esc" : "close", unused);
       if (fallbacks++ >= 2) {
         w.force_close();
-        record(w, "closed by force", false);
+        record(w, "closed by force", false, shown_id);
         break;
       }
     }
@@ -326,7 +343,8 @@ void HeadlessDriver::run_modal(Window& w) {
         w.user_close();
         break;
     }
-    record(w, a->line, false);
+    // A window the script did not answer shows it: "key Esc (no action left)".
+    record(w, a->line, false, shown_id, fallback ? a->line + " (no action left)" : std::string());
   }
 }
 

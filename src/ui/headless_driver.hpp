@@ -11,6 +11,9 @@
 //   size W H         the user resizes the window
 //   close            the window's close box
 //
+// Every window is also kept in the record of what was shown (host/platform/shown_record.hpp):
+// its controls as they stood after the last step and the step that closed it.
+//
 // The script is shared by the whole process and read in order by whichever window runs. When
 // it runs out, the window is answered as if Esc were pressed; a window that stays open after
 // Esc is closed through its close box, and one that refuses even that is closed by force, so a
@@ -80,7 +83,8 @@ class HeadlessDriver : public WindowBackend {
 
  private:
   std::optional<Action> next_action();
-  void record(const Window& window, std::string_view step, bool full);
+  void record(const Window& window, std::string_view step, bool full, std::uint64_t& shown_id,
+              std::string_view closed_by = {});
 
   mutable std::mutex mutex_;
   std::deque<Action> script_;

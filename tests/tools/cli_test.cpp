@@ -32,7 +32,10 @@ TEST(CommandLine, ListNamesEveryProcedureAndEachIsExportedUnderItsName) {
   ASSERT_EQ(r.exit_code, 0) << r.err;
   EXPECT_NE(r.out.find("MSG_QST(text text, text buttons, int32 default_button) -> int32\n"),
             std::string::npos);
-  EXPECT_NE(r.out.find("FUNKCJA_INIT(object errors?, object settings?)\n"), std::string::npos);
+  EXPECT_NE(r.out.find("FUNKCJA_INIT(errorclass errors?, iniclass settings?)\n"),
+            std::string::npos);
+  EXPECT_NE(r.out.find("USTAWIKONYDRZEWA(int32 list, queue rows?, int32 leaf_icon?)\n"),
+            std::string::npos);
   EXPECT_EQ(r.out.find("not exported"), std::string::npos) << r.out;
 }
 
@@ -61,7 +64,8 @@ TEST(CommandLine, CallPrintsResultAndJsonKeepsTextsExact) {
   EXPECT_NE(r.err.find("Zamknąć okres?"), std::string::npos);  // the box, shown on stderr
 
   r = cli({"call", "--json", "MSG_QST", "x", "&Tak|&Nie", "2"});
-  EXPECT_EQ(r.out, "{\"result\": 2, \"out\": {}}\n");
+  EXPECT_EQ(r.out.rfind("{\"result\": 2, \"out\": {}, \"shown\": [{\"box\": \"question\"", 0), 0u)
+      << r.out;
 }
 
 TEST(CommandLine, SetAcceptsBothSpellingsOfAGlobal) {
@@ -171,7 +175,7 @@ TEST(CommandLine, EveryByteSurvivesTheEdgeConversion) {
 
 TEST(CommandLine, ReplaceAndAmountInWordsThroughTheLibrary) {
   auto r = cli({"call", "--json", "STR_REPLACE", "aXbXc", "X", "YY"});
-  EXPECT_EQ(r.out, "{\"result\": \"aYYbYYc\", \"out\": {}}\n");
+  EXPECT_EQ(r.out, "{\"result\": \"aYYbYYc\", \"out\": {}, \"shown\": []}\n");
   r = cli({"call", "SLOWNIE", "1234.56"});
   EXPECT_EQ(
       r.out.rfind(" jeden tysiąc dwieście trzydzieści cztery złote pięćdziesiąt sześć groszy ", 0),

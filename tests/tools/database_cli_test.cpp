@@ -90,7 +90,7 @@ TEST_F(DatabaseCli, SqlPrintsRowsInUtf8OrTheDatabaseError) {
 TEST_F(DatabaseCli, ProceduresUseTheDemoSessionOfTheDatabase) {
   auto r = cli({"call", "--json", "GETPARAMETRU", "30"});
   EXPECT_EQ(r.exit_code, 0) << r.err;
-  EXPECT_EQ(r.out, "{\"result\": \";\", \"out\": {}}\n");
+  EXPECT_EQ(r.out, "{\"result\": \";\", \"out\": {}, \"shown\": []}\n");
   r = cli({"call", "SPR_KONTA", "3", "1003"});
   EXPECT_EQ(r.out, "1\n");
   EXPECT_NE(r.err.find("Konto: 404-01 nie występuje w planie kont."), std::string::npos) << r.err;

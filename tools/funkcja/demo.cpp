@@ -129,7 +129,8 @@ int demo(const Host& host, std::ostream& out) {
       if (!step.actions.empty()) out << " [" << quoted(step.actions) << "]";
       out << std::flush;
       start_window_script(host, WindowScript{step.actions, ""});
-      const Json outcome = host.call(*p, step.args);  // boxes and windows go to stderr here
+      const Json outcome = host.call(
+          *p, {step.args.begin(), step.args.end()});  // boxes and windows go to stderr here
       if (p->result != FK_NONE) out << " = " << shown(outcome["result"]);
       for (const auto& [name, value] : outcome["out"].items()) {
         out << "; " << name << " = " << shown(value);

@@ -8,8 +8,10 @@
 #include <cstdlib>
 #include <deque>
 #include <filesystem>
+#include <memory>
 
 #include "edges.hpp"
+#include "objects.hpp"
 
 namespace funkcja::cli {
 namespace {
@@ -80,6 +82,15 @@ double real_number(const std::string& typed, const std::string& what) {
 
 Json text_json(fk_text t) {
   return Json(to_utf8(t));
+}
+
+// A JSON argument as the command line would have typed it.
+std::string typed(const Json& value, const std::string& what) {
+  if (value.is_string()) return value.get<std::string>();
+  if (value.is_null()) return "";
+  if (value.is_boolean()) return value.get<bool>() ? "1" : "0";
+  if (value.is_number()) return value.dump();
+  throw UsageError(what + ": a string or a number (objects go to object parameters only)");
 }
 
 Json value_json(const fk_value& v) {
@@ -190,15 +201,20 @@ void Host::bind_settings() {
   settings_path_ = std::move(path);
 }
 
-void Host::push_answer(int button) {
+void Host::push_answer(int button) const {
   symbol<void (*)(int32_t)>("fk_msgbox_push_answer")(button);
+}
+
+void Host::reset_headless() const {
+  symbol<void (*)()>("fk_headless_reset")();
 }
 
 void Host::echo_message_boxes(bool on) {
   symbol<void (*)(int)>("fk_msgbox_set_echo")(on ? 1 : 0);
 }
 
-Json Host::call(const fk_procedure& p, const std::vector<std::string>& args) const {
+Json Host::call(const fk_procedure& p, const std::vector<Json>& args,
+                GlobalObjects* globals) const {
   if (args.size() > p.param_count) {
     throw UsageError(std::string(p.name) + " takes at most " + std::to_string(p.param_count) +
                      " arguments, got " + std::to_string(args.size()));
@@ -214,12 +230,19 @@ Json Host::call(const fk_procedure& p, const std::vector<std::string>& args) con
   std::deque<std::vector<char>> buffers;
   std::deque<int32_t> ints;
   std::deque<uint8_t> bytes;
+  std::unique_ptr<CallObjects> objects;
   std::vector<fk_value> values(p.param_count);
   for (size_t i = 0; i < p.param_count; ++i) {
     const fk_param& param = p.params[i];
     const bool given = i < args.size();
-    const std::string typed = given ? args[i] : std::string();
     const std::string what = std::string(p.name) + " " + param.name;
+    if (given && param.kind == FK_OBJECT && (args[i].is_object() || args[i].is_array())) {
+      if (!objects) objects = std::make_unique<CallObjects>(*this);
+      values[i].kind = FK_OBJECT;
+      values[i].as.object = objects->make(args[i], object_kind(param), what);
+      continue;
+    }
+    const std::string typed = given ? cli::typed(args[i], what) : std::string();
     fk_value& v = values[i];
     v.kind = param.kind;
     switch (param.kind) {
@@ -257,7 +280,7 @@ Json Host::call(const fk_procedure& p, const std::vector<std::string>& args) con
         break;
       case FK_OBJECT:
         if (given && !typed.empty() && typed != "null") {
-          throw UsageError(what + ": objects cannot be given on the command line (use null)");
+          throw UsageError(what + ": an object is given as its JSON form or null");
         }
         v.as.object = nullptr;
         break;
@@ -265,6 +288,7 @@ Json Host::call(const fk_procedure& p, const std::vector<std::string>& args) con
         break;
     }
   }
+  if (globals != nullptr) globals->remember();
   fk_value result{};
   if (p.invoke(values.data(), &result) != 0) {
     throw UsageError(std::string(p.name) + ": the library refused the arguments");
@@ -287,9 +311,16 @@ Json Host::call(const fk_procedure& p, const std::vector<std::string>& args) con
       case FK_BYTE_INOUT:
         outs[p.params[i].name] = *v.as.byte_ref;
         break;
+      case FK_OBJECT:
+        if (objects && v.as.object != nullptr) outs[p.params[i].name] = objects->state(v.as.object);
+        break;
       default:
         break;
     }
+  }
+  if (globals != nullptr) {
+    Json changed = globals->changed();
+    for (auto& [name, state] : changed.items()) outs[name] = std::move(state);
   }
   out["out"] = std::move(outs);
   return out;
@@ -299,13 +330,20 @@ std::string describe(const fk_procedure& p) {
   std::string line = std::string(p.name) + "(";
   for (size_t i = 0; i < p.param_count; ++i) {
     if (i > 0) line += ", ";
-    line += std::string(kind_name(p.params[i].kind)) + " " + p.params[i].name;
+    // An object parameter by the object it takes: "queue rows".
+    const std::string object = object_kind(p.params[i]);
+    line += (object.empty() ? std::string(kind_name(p.params[i].kind)) : object) + " " +
+            p.params[i].name;
     if (p.params[i].capacity > 0) line += "[" + std::to_string(p.params[i].capacity) + "]";
     if (p.params[i].omittable) line += "?";
   }
   line += ")";
   if (p.result != FK_NONE) line += std::string(" -> ") + kind_name(p.result);
   return line;
+}
+
+std::string object_kind(const fk_param& param) {
+  return param.kind == FK_OBJECT && param.object != nullptr ? param.object : "";
 }
 
 std::string one_line(const Json& value) {

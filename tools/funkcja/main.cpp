@@ -1,9 +1,10 @@
 // funkcja: the command-line host of libfunkcja.
 //
 //   funkcja list
-//   funkcja [--db URL] [--set NAME=VALUE]... [--answer N]... call [--json]
-//           [--script FILE] [--do ACTION]... [--script-out FILE] NAME [ARG...]
-//   funkcja [options] batch        (one JSON request per line on stdin)
+//   funkcja [--db URL] [--set NAME=VALUE]... [--answer N]... call [--json] [--answer N]...
+//           [--script FILE] [--do ACTION]... [--script-out FILE] [--clipboard TEXT]
+//           [--save-as PATH]... [--folder PATH]... NAME [ARG...]
+//   funkcja [--db URL] [--set NAME=VALUE]... batch   (one JSON request per line on stdin)
 //   funkcja [options] demo
 //   funkcja [--db URL] sql "STATEMENT"
 //   funkcja [--db URL] db init [--force]
@@ -16,8 +17,10 @@
 #include <string>
 #include <vector>
 
+#include "answers.hpp"
 #include "demo.hpp"
 #include "host.hpp"
+#include "objects.hpp"
 #include "sql_command.hpp"
 #include "window_script.hpp"
 
@@ -28,17 +31,28 @@ constexpr const char* kUsage =
     "usage: funkcja [--db URL] [--set NAME=VALUE]... [--answer N]... COMMAND\n"
     "  list                          every exported procedure with its parameters\n"
     "  call [--json] NAME [ARG...]   call one procedure (texts in UTF-8, numbers in decimal)\n"
+    "    --answer N                    answer the next message box with button N (repeatable)\n"
     "    --script FILE / --do ACTION   user actions for its windows (key F10, type T, click T,\n"
-    "                                  choose N, select N, close); none: Esc\n"
+    "                                  choose N, select N, mouse N, timer, size W H, close);\n"
+    "                                  none: Esc\n"
     "    --script-out FILE             write what each window showed\n"
-    "  batch                         one {\"proc\",\"args\",\"set\"} JSON object per stdin line\n"
+    "    --clipboard TEXT              the clipboard's text before the call\n"
+    "    --save-as PATH / --folder PATH  what the next save / folder dialog chooses\n"
+    "    --json                        {\"result\", \"out\", \"shown\"} on one line\n"
+    "    an object argument is its JSON form: {\"group\": [...]}, {\"queue\": {...}},\n"
+    "    {\"browse\": \"select ...\"}; \"out\" answers it in the same form\n"
+    "  batch                         one JSON request per stdin line: {\"proc\", \"args\",\n"
+    "                                \"set\", \"answers\", \"script\", \"clipboard\", \"files\"};\n"
+    "                                answers, actions, dialogs and the clipboard are reset\n"
+    "                                before every line, globals (\"set\") are kept\n"
+    "                                (\"set\" takes process-wide lists and groups too)\n"
     "  demo                          a short tour of the library\n"
     "  sql STATEMENT                 run one statement and print its rows\n"
     "  db init [--force]             create the demo database (default: the user's data folder)\n"
     "options:\n"
     "  --db URL          database to use (default: $FUNKCJA_DB)\n"
     "  --set NAME=VALUE  set a data-library global first ($GGG:SCIEZKA_SET or GGG_SCIEZKA_SET)\n"
-    "  --answer N        answer the next question box with button N (repeatable)\n";
+    "  --answer N        answer the next message box with button N (repeatable; not in batch)\n";
 
 int list(const Host& host) {
   for (const fk_procedure* p : host.procedures()) {
@@ -63,32 +77,48 @@ void print_call(const fk_procedure& p, const Json& outcome, bool json) {
 int call(const Host& host, const std::vector<std::string>& words) {
   size_t i = 0;
   bool json = false;
-  WindowScript script;
+  Answers answers;
   while (i < words.size()) {
     if (words[i] == "--json") {
       json = true;
       ++i;
-    } else if (!take_window_option(words, i, script)) {
+    } else if (!take_answer_option(words, i, answers)) {
       break;
     }
   }
   if (i >= words.size()) throw UsageError("call: which procedure? (see 'funkcja list')");
   const fk_procedure& p = host.procedure(words[i]);
-  const std::vector<std::string> args(words.begin() + static_cast<long>(i) + 1, words.end());
-  check_script_output(script);  // before the procedure runs, not after
-  start_window_script(host, script);
-  print_call(p, host.call(p, args), json);
-  finish_window_script(host, script);
+  // An object parameter takes the object's JSON form as its text.
+  std::vector<Json> args;
+  for (size_t k = i + 1; k < words.size(); ++k) {
+    const size_t n = args.size();
+    if (n < p.param_count && p.params[n].kind == FK_OBJECT && words[k].rfind('{', 0) == 0) {
+      try {
+        args.push_back(Json::parse(words[k]));
+      } catch (const Json::exception& e) {
+        throw UsageError(std::string(p.name) + " " + p.params[n].name + ": not JSON: " + e.what());
+      }
+    } else {
+      args.emplace_back(words[k]);
+    }
+  }
+  check_script_output(answers.script);  // before the procedure runs, not after
+  give(host, answers);
+  GlobalObjects globals(host);
+  Json outcome = host.call(p, args, &globals);
+  if (json) add_shown(host, outcome);
+  print_call(p, outcome, json);
+  finish_window_script(host, answers.script);
   return 0;
 }
 
-// A JSON argument as the command line would have typed it.
+// A global's JSON value as --set would have typed it.
 std::string typed(const Json& value) {
   if (value.is_string()) return value.get<std::string>();
   if (value.is_null()) return "";
   if (value.is_boolean()) return value.get<bool>() ? "1" : "0";
   if (value.is_number()) return value.dump();
-  throw UsageError("batch: arguments must be strings or numbers");
+  throw UsageError("batch: a global's value is a string or a number");
 }
 
 // The answer to one request line; throws on a bad line.
@@ -102,19 +132,34 @@ Json answer(Host& host, const std::string& line) {
   if (!request.is_object() || !request.contains("proc") || !request["proc"].is_string()) {
     throw UsageError("batch: each line needs {\"proc\": NAME, \"args\": [...]}");
   }
+  for (const auto& [key, value] : request.items()) {
+    if (key != "proc" && key != "args" && key != "set" && key != "answers" && key != "script" &&
+        key != "clipboard" && key != "files") {
+      throw UsageError("batch: unknown key \"" + key + "\"");
+    }
+  }
+  GlobalObjects globals(host);
   if (request.contains("set")) {
     if (!request["set"].is_object()) throw UsageError("batch: \"set\" must be an object");
     for (const auto& [name, value] : request["set"].items()) {
-      host.set_global(name + "=" + typed(value));
+      if (is_object_form(value) || globals.knows(name)) {
+        globals.set(name, value);
+      } else {
+        host.set_global(name + "=" + typed(value));
+      }
     }
   }
-  std::vector<std::string> args;
+  std::vector<Json> args;
   if (request.contains("args")) {
     if (!request["args"].is_array()) throw UsageError("batch: \"args\" must be an array");
-    for (const auto& a : request["args"]) args.push_back(typed(a));
+    args.assign(request["args"].begin(), request["args"].end());
   }
+  const fk_procedure& p = host.procedure(request["proc"].get<std::string>());
+  give(host, answers_of(request));
   host.bind_settings();  // "set" may have named another settings file
-  return host.call(host.procedure(request["proc"].get<std::string>()), args);
+  Json outcome = host.call(p, args, &globals);
+  add_shown(host, outcome);
+  return outcome;
 }
 
 int batch(Host& host) {
@@ -124,6 +169,8 @@ int batch(Host& host) {
     if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
     Json response;
     try {
+      // Nothing queued for one line answers the next; globals are the session's and stay.
+      host.reset_headless();
       response = answer(host, line);
     } catch (const std::exception& e) {
       // One bad line gets its error line and the batch goes on.
@@ -154,13 +201,7 @@ int run(int argc, char** argv) {
     } else if (w == "--set") {
       sets.push_back(value());
     } else if (w == "--answer") {
-      const std::string& n = value();
-      char* end = nullptr;
-      const long button = std::strtol(n.c_str(), &end, 10);
-      if (n.empty() || *end != '\0' || button < 0 || button > 100) {
-        throw UsageError("--answer takes a button number, got '" + n + "'");
-      }
-      answers.push_back(static_cast<int>(button));
+      answers.push_back(button_number(value()));
     } else if (w == "-h" || w == "--help") {
       std::cout << kUsage;
       return 0;
@@ -171,13 +212,25 @@ int run(int argc, char** argv) {
   if (i >= words.size()) throw UsageError("no command given\n" + std::string(kUsage));
   const std::string command = words[i];
   const std::vector<std::string> rest(words.begin() + static_cast<long>(i) + 1, words.end());
+  if (command == "batch" && !answers.empty()) {
+    throw UsageError("batch: give the answers per line (\"answers\": [...]), not with --answer");
+  }
 
   Host host;
   host.echo_message_boxes(true);
   echo_windows(host);
   if (command == "db") return db_command(host, database, rest);
   if (command != "list") host.open_database(database);  // empty: the library's default database
-  for (const auto& s : sets) host.set_global(s);
+  if (!sets.empty()) {
+    const GlobalObjects globals(host);
+    for (const auto& s : sets) {
+      if (globals.knows(s.substr(0, s.find('=')))) {
+        throw UsageError("--set cannot set the process-wide list or group " +
+                         s.substr(0, s.find('=')) + "; give it in a batch line's \"set\"");
+      }
+      host.set_global(s);
+    }
+  }
   for (const int a : answers) host.push_answer(a);
   if (command == "call" || command == "batch" || command == "demo") host.bind_settings();
 

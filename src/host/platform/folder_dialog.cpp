@@ -3,6 +3,8 @@
 #include <functional>
 #include <thread>
 
+#include "host/platform/shown_record.hpp"
+
 namespace funkcja::platform {
 namespace {
 
@@ -23,7 +25,9 @@ std::optional<std::string> HeadlessFolderDialog::choose(std::string_view title,
                                                         std::string_view start_folder) {
   std::lock_guard lock(mutex_);
   requests_.push_back({std::string(title), std::string(start_folder), this_thread_number()});
-  return take(answers_);
+  auto answer = take(answers_);
+  shown_record().add_dialog({false, std::string(title), answer});
+  return answer;
 }
 
 void HeadlessFolderDialog::push_answer(std::optional<std::string> folder) {
@@ -40,7 +44,9 @@ std::optional<std::string> HeadlessFolderDialog::choose_save_file(const SaveFile
   std::lock_guard lock(mutex_);
   save_requests_.push_back(request);
   save_requests_.back().os_thread = this_thread_number();
-  return take(save_answers_);
+  auto answer = take(save_answers_);
+  shown_record().add_dialog({true, request.title, answer});
+  return answer;
 }
 
 void HeadlessFolderDialog::push_save_answer(std::optional<std::string> path) {

@@ -1,8 +1,8 @@
 // The operating system's file dialogs of the headless Env (env.hpp): the folder-choice dialog
 // (a title, a starting folder, long names allowed, no file-type filter) and the file-save
 // dialog. Each answers from its own queue that a test or the host fills (an empty queue, or a
-// queued cancel, answers "cancelled") and records every request with the number of the thread
-// that asked.
+// queued cancel, answers "cancelled"), records every request with the number of the thread
+// that asked, and puts each in the record of what was shown (shown_record.hpp).
 #pragma once
 
 #include <cstdint>

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "frame/cp1250.hpp"
+#include "host/platform/shown_record.hpp"
 
 namespace funkcja::platform {
 namespace {
@@ -41,7 +42,9 @@ std::int32_t HeadlessMessageBox::show(const MessageBoxRequest& request) {
   }
   const auto count = static_cast<std::int32_t>(request.buttons.size());
   if (answer < 0 || answer > count) answer = 0;  // no such button: the box was dismissed
+  if (shown_.size() >= kShownLimit) shown_.pop_front();
   shown_.push_back(request);
+  shown_record().add_box({request.icon, request.caption, request.text, request.buttons, answer});
   if (echo_) echo(request, answer);
   return answer;
 }
@@ -58,7 +61,7 @@ void HeadlessMessageBox::set_echo(bool on) {
 
 std::vector<MessageBoxRequest> HeadlessMessageBox::shown() const {
   std::lock_guard lock(mutex_);
-  return shown_;
+  return {shown_.begin(), shown_.end()};
 }
 
 void HeadlessMessageBox::clear() {

@@ -2,8 +2,9 @@
 // modal box with a caption, a text, an icon and buttons.
 //
 // The library shows it through Env::show_message_box (env.hpp). The headless Env records every
-// box where tests can read it, can echo it to stderr (the command-line host), and answers from
-// a queue that the host or a test fills, or with the default button when the queue is empty.
+// box where tests can read it and in the record of what was shown (shown_record.hpp), can echo
+// it to stderr (the command-line host), and answers from a queue that the host or a test
+// fills, or with the default button when the queue is empty.
 #pragma once
 
 #include <cstdint>
@@ -31,14 +32,17 @@ class HeadlessMessageBox {
   // The button the next box answers with (1 = first; 0 = dismissed without a button).
   void push_answer(std::int32_t button);
   void set_echo(bool on);
-  // Every box shown so far, oldest first.
+  // The boxes shown so far, oldest first (the latest kShownLimit of them).
   std::vector<MessageBoxRequest> shown() const;
+  // Forgets the queued answers and the boxes shown.
   void clear();
+
+  static constexpr std::size_t kShownLimit = 1000;
 
  private:
   mutable std::mutex mutex_;
   std::deque<std::int32_t> answers_;
-  std::vector<MessageBoxRequest> shown_;
+  std::deque<MessageBoxRequest> shown_;
   bool echo_ = false;
 };
 
