@@ -39,15 +39,8 @@ class Banks : public testing::DemoDatabase {
 std::vector<std::string> hostile_texts() {
   std::string every_byte;
   for (int c = 1; c <= 0xFF; ++c) every_byte += static_cast<char>(c);
-  return {"'",
-          "O'Brien",
-          "''",
-          "x' or '1'='1",
-          "K' or '1'='1",
-          "K'; delete from BANKI; --",
-          every_byte,
-          std::string(5000, 'K'),
-          std::string(5000, '\'')};
+  return {"'",        "x' or '1'='1",         "K'; delete from BANKI; --",
+          every_byte, std::string(5000, 'K'), std::string(5000, '\'')};
 }
 
 TEST(GrupujRachBank, OnlyA26DigitNumberIsGrouped) {
@@ -65,7 +58,6 @@ TEST(GrupujRachBank, OnlyA26DigitNumberIsGrouped) {
       // numeric to a loose test, but no account number
       {"+2345678901234567890123456", "+2345678901234567890123456"},
       {"1234567890123456789012345.", "1234567890123456789012345."},
-      {"1234567890123456789012345e", "1234567890123456789012345e"},
       {"PL12345678901234567890123456", "PL12345678901234567890123456"},
       {"", ""},
       {long_text, long_text.substr(0, 100)},
@@ -93,7 +85,6 @@ TEST_F(Banks, AccountLookupsSendTheirStatementsAndReadTheViews) {
        "select ID_RACHUNKU from  RACHUNEK_BANKOWY_U_VIEW with (nolock) where ID_RACHUNKU = 9 AND "
        "ID_KARTOTEKI =  3"},
       {1, 1, "k", 0, ""},
-      {1, 1, " K", 0, ""},
       {1, 1, "KP", 0, ""},
       {1, 1, "", 0, ""},
   };
@@ -253,31 +244,27 @@ class FixedClipboard : public platform::EnvWrapper {
 TEST(NumerKontaWklej, PastesOnlyA26DigitNumberThatDiffers) {
   const std::string number = "12345678901234567890123456";
   const std::string check = "12", rest = "345678901234567890123456";
-  std::string every_byte;
-  for (int c = 1; c <= 0xFF; ++c) every_byte += static_cast<char>(c);
-  const struct {
+  struct Case {
     std::string clipboard, check_in, rest_in;
     std::uint8_t pasted;
-  } cases[] = {
+  };
+  const Case cases[] = {
       {"PL12 3456 7890 1234 5678 9012 3456", "", "", 1},
       {"PL12 3456 7890 1234 5678 9012 3456", check, rest, 0},  // already there
       {number, "12 ", rest + "  ", 0},                         // trailing blanks do not differ
       {number, "99", rest, 1},
       {number, check, "0", 1},
       {"12-3456-7890-1234-5678-9012-3456\r\n", "", "", 1},
-      {"\t" + number + "\t", "", "", 1},
       {number + std::string(3000, ' '), "", "", 1},
       {"", "ab", "cd", 0},
       {"     ", "ab", "cd", 0},
-      {number.substr(1), "ab", "cd", 0},
       {number + "7", "ab", "cd", 0},
       {"konto " + number + " z dnia 2026-12-07", "ab", "cd", 0},
       {std::string(1990, 'x') + number, "ab", "cd", 0},  // only the first 2000 characters count
-      {every_byte, "ab", "cd", 0},
-      {"x' or '1'='1", "ab", "cd", 0},
-      {std::string(5000, '\''), "ab", "cd", 0},
   };
-  for (const auto& c : cases) {
+  std::vector<Case> all(std::begin(cases), std::end(cases));
+  for (const std::string& h : hostile_texts()) all.push_back({h, "ab", "cd", 0});
+  for (const auto& c : all) {
     platform::ScopedEnv env(std::make_unique<FixedClipboard>(c.clipboard));
     char check_field[3] = {}, rest_field[25] = {};
     c.check_in.copy(check_field, sizeof check_field - 1);
