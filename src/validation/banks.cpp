@@ -2,7 +2,7 @@
 //
 //   GETBANKNBP("")       -> 1   (Narodowy Bank Polski, bank number 10100000)
 //   GETNAZWABANKU("", 2) -> "Powszechna Kasa Oszczędności Bank Polski S.A."
-//   GETNAZWABANKU("", 7) -> "BNP Paribas" (a bank without a name: its symbol)
+//   GETNAZWABANKU("", 9) -> ""  (no such bank); a bank whose name is empty gives its symbol
 #include <array>
 #include <string>
 
