@@ -254,3 +254,12 @@ INSERT INTO GRUPA_SRODKOW VALUES (1, 1, 1, 'Budynki i lokale'),
  (2, 1, 4, 'Maszyny, urządzenia i aparaty ogólnego zastosowania'), (3, 1, 7, 'Środki transportu');
 INSERT INTO KLASYFIK VALUES ('101', 'Budynki przemysłowe'), ('491', 'Zestawy komputerowe'),
  ('741', 'Samochody osobowe');
+
+-- ---- Bank accounts --------------------------------------------------------------------------
+-- A contractor's default account stored in display form, and an employee's account that is
+-- not her default (she has none).
+INSERT INTO RACHUNEK_BANKOWY VALUES
+ (21, 'K', 6, 4, '67 1050 1445 0000 0071 2198 1287', 'rachunek główny'),
+ (22, 'P', 3, 6, '24109010140000223344556677', 'rachunek prywatny');
+UPDATE KONTRAHENT SET ID_RACHUNKU = 21 WHERE id_kontrahenta = 6;
+-- ---- End of bank accounts -------------------------------------------------------------------

@@ -150,6 +150,7 @@ FK_API void fk_iniclass_free(fk_iniclass* settings);
 }
 #endif
 
+#include "funkcja/c/banks.h"
 #include "funkcja/c/calendar.h"
 #include "funkcja/c/codepage.h"
 #include "funkcja/c/database.h"

@@ -3,6 +3,7 @@
 // link with libfunkcja.
 #pragma once
 
+#include "funkcja/banks.hpp"
 #include "funkcja/calendar.hpp"
 #include "funkcja/codepage.hpp"
 #include "funkcja/data.hpp"
