@@ -254,3 +254,9 @@ INSERT INTO GRUPA_SRODKOW VALUES (1, 1, 1, 'Budynki i lokale'),
  (2, 1, 4, 'Maszyny, urządzenia i aparaty ogólnego zastosowania'), (3, 1, 7, 'Środki transportu');
 INSERT INTO KLASYFIK VALUES ('101', 'Budynki przemysłowe'), ('491', 'Zestawy komputerowe'),
  ('741', 'Samochody osobowe');
+
+-- ---- Company, office and contractor lookups ----
+-- An employee living in a flat: the street line of the address lookup shows house and flat.
+INSERT INTO ADRESY_PRACOWNIKA (id_pracownika, ulica, nr_domu, nr_lokalu, kod_pocztowy, miejscowosc, data_od) VALUES
+ (3, 'ul. Długa', '5', '3', '00-238', 'Warszawa', 82184);
+-- ---- end of company, office and contractor lookups ----
