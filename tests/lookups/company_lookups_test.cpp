@@ -2,8 +2,10 @@
 // hostile typed texts, and the command-line host end to end.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "frame/cp_literal.hpp"
@@ -255,6 +257,24 @@ TEST_F(CompanyLookups, HostileTextsStayTexts) {
     EXPECT_EQ(warnings(), std::vector<std::string>{}) << "no database error, no refusal";
   }
   EXPECT_EQ(rows("select count(*) from FIRMA"), std::vector<std::string>{"2"});
+}
+
+// The closed VAT periods are one list for the process: threads that reload it while others
+// read it never see a half-filled list.
+TEST_F(CompanyLookups, ClosedVatPeriodsSharedByThreads) {
+  ASSERT_EQ(SPR_ZAMKNIETY_OKRES_VAT(82184, 1), 0);
+  std::atomic<int> wrong{0};
+  const auto worker = [&](bool reloads) {
+    for (int i = 0; i < 100; ++i) {
+      if (SPR_ZAMKNIETY_OKRES_VAT(82243, reloads ? 1 : 0) != 0) ++wrong;
+      if (SPR_ZAMKNIETY_OKRES_VAT(82244, 0) != 1) ++wrong;
+    }
+    dane::close_thread_connection();
+  };
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 4; ++t) threads.emplace_back(worker, t % 2 == 0);
+  for (std::thread& t : threads) t.join();
+  EXPECT_EQ(wrong, 0);
 }
 
 TEST(CompanyLookupsCli, TaxOfficeEndToEnd) {
