@@ -263,3 +263,9 @@ INSERT INTO RACHUNEK_BANKOWY VALUES
  (22, 'P', 3, 6, '24109010140000223344556677', 'rachunek prywatny');
 UPDATE KONTRAHENT SET ID_RACHUNKU = 21 WHERE id_kontrahenta = 6;
 -- ---- End of bank accounts -------------------------------------------------------------------
+
+-- ---- Company, office and contractor lookups ----
+-- An employee living in a flat: the street line of the address lookup shows house and flat.
+INSERT INTO ADRESY_PRACOWNIKA (id_pracownika, ulica, nr_domu, nr_lokalu, kod_pocztowy, miejscowosc, data_od) VALUES
+ (3, 'ul. Długa', '5', '3', '00-238', 'Warszawa', 82184);
+-- ---- end of company, office and contractor lookups ----
