@@ -159,6 +159,20 @@ inline std::string SPR_KLASYFIKACJA_BUDZETOWA(std::string_view type, std::string
 inline std::string MPK_NAZWA_DRZEWKO(std::string_view path) {
   return c_api::string(::MPK_NAZWA_DRZEWKO(c_api::text(path)));
 }
+// Asks for a print variant's name in the window "Nazwa_wariantu", starting from the current
+// name: an empty entry is refused with a message, keeping the current name asks whether to
+// overwrite that variant. The name chosen (up to 100 characters), or empty text on cancel.
+inline std::string NAZWA_WARIANTU(std::string_view current_name) {
+  return c_api::string(::NAZWA_WARIANTU(c_api::text(current_name)));
+}
+// Shows the window "Stan_konta_kartotekowego": for the accounts of the fiscal year whose last
+// segment is the position and whose leading part belongs to a user dictionary of the filter,
+// the opening balance, the year's turnovers and the closing balance in a chosen currency, with
+// their sums and the netted balances. position_name is shown beside the position.
+inline void STAN_KONTA_KARTOTEKOWEGO(std::int32_t position, std::string_view dictionary_filter,
+                                     std::string_view position_name = {}) {
+  ::STAN_KONTA_KARTOTEKOWEGO(position, c_api::text(dictionary_filter), c_api::text(position_name));
+}
 // ---- end of company, office and contractor lookups ----
 
 }  // namespace funkcja

@@ -37,6 +37,15 @@ std::vector<std::string> split_buttons(std::string_view list) {
   return buttons;
 }
 
+std::int32_t ask(std::string_view message, std::string_view buttons, std::int32_t default_button,
+                 platform::MessageIcon icon) {
+  std::vector<std::string> list = split_buttons(buttons);
+  const auto count = static_cast<std::int32_t>(list.size());
+  // 0 means the first button; a number past the last button falls back to the first too.
+  if (default_button < 1 || default_button > count) default_button = 1;
+  return show(dane::Global::GLO_MSG_TXT_PYT, message, icon, std::move(list), default_button);
+}
+
 }  // namespace
 
 void information(std::string_view message) {
@@ -51,12 +60,12 @@ void warning(std::string_view message) {
 
 std::int32_t question(std::string_view message, std::string_view buttons,
                       std::int32_t default_button) {
-  std::vector<std::string> list = split_buttons(buttons);
-  const auto count = static_cast<std::int32_t>(list.size());
-  // 0 means the first button; a number past the last button falls back to the first too.
-  if (default_button < 1 || default_button > count) default_button = 1;
-  return show(dane::Global::GLO_MSG_TXT_PYT, message, platform::MessageIcon::kQuestion,
-              std::move(list), default_button);
+  return ask(message, buttons, default_button, platform::MessageIcon::kQuestion);
+}
+
+std::int32_t warning_question(std::string_view message, std::string_view buttons,
+                              std::int32_t default_button) {
+  return ask(message, buttons, default_button, platform::MessageIcon::kWarning);
 }
 
 }  // namespace funkcja::system_messages

@@ -17,5 +17,8 @@ void warning(std::string_view text);
 // A default of 0, or one past the last button, makes the first the default. Returns the
 // number of the pressed button (1 = first), 0 when the box was dismissed without one.
 std::int32_t question(std::string_view text, std::string_view buttons, std::int32_t default_button);
+// The same question with the warning icon, for a question whose yes loses data (overwrite?).
+std::int32_t warning_question(std::string_view text, std::string_view buttons,
+                              std::int32_t default_button);
 
 }  // namespace funkcja::system_messages

@@ -43,6 +43,10 @@ FK_API uint8_t VATGRUPAODWROTNEOBCIAZENIE(int32_t vat_group);
 FK_API fk_text SPR_KLASYFIKACJA_BUDZETOWA(fk_text type, fk_text section, fk_text chapter,
                                           fk_text paragraph, fk_text position);
 FK_API fk_text MPK_NAZWA_DRZEWKO(fk_text path);
+/* Windows: a print variant's name, and the balances of a dictionary position's accounts. */
+FK_API fk_text NAZWA_WARIANTU(fk_text current_name);
+FK_API void STAN_KONTA_KARTOTEKOWEGO(int32_t position, fk_text dictionary_filter,
+                                     fk_text position_name);
 /* ---- end of company, office and contractor lookups ---- */
 
 #ifdef __cplusplus
