@@ -139,10 +139,41 @@ Expression Parser::predicate() {
       if (is("ALL") || is("ANY") || is("SOME")) unsupported(upper_ascii(peek().text));
       const Expression right = additive();
       const std::string sql_op = op == "!=" ? "<>" : std::string(op);
-      return {"(" + left.sql + " " + sql_op + " " + collated(right) + ")", ValueType::kNumber};
+      if (sql_op == "=" && !left.prefix_of.empty() && right.string_literal) {
+        return {prefix_match(left, right), ValueType::kNumber};
+      }
+      // A whole number needs no collation, and without one an index on a column of numbers
+      // (id_firmy = 1) answers the comparison; a text column still compares in its own.
+      const std::string rhs = right.integer_literal ? right.sql : collated(right);
+      return {"(" + left.sql + " " + sql_op + " " + rhs + ")", ValueType::kNumber};
     }
   }
   return left;
+}
+
+// SUBSTRING(c, 1, n) = 'text' (the autocomplete lookups) as the same comparison plus a range
+// of c that holds every text beginning with 'text' in the collation: from 'text' up to 'text'
+// followed by the last code point, which sorts after every character. The range lets an index
+// on c answer at once; the comparison, kept, decides, so the range only has to keep every row
+// the comparison keeps:
+// - trailing blanks are left out of the bounds, as the comparison ignores them;
+// - a column of numbers compares with the bounds as numbers, which keeps every match as long
+//   as the text reads as an unsigned number or not at all: a signed text, or one that begins
+//   like a number in exponent form ("1.0e"), is left to the comparison alone, like an empty one.
+std::string Parser::prefix_match(const Expression& substring, const Expression& text) {
+  const std::string equal = "(" + substring.sql + " = " + collated(text) + ")";
+  // text.sql is the literal between apostrophes (a text with NUL is a CAST: left alone).
+  if (text.sql.size() < 3 || text.sql.front() != '\'') return equal;
+  std::string bound = text.sql.substr(0, text.sql.size() - 1);
+  while (bound.size() > 1 && bound.back() == ' ') bound.pop_back();
+  const char lead = bound.size() > 1 ? bound[1] : '\'';
+  const bool exponent =
+      lead >= '0' && lead <= '9' && bound.find_first_of("eE") != std::string::npos;
+  if (lead == '\'' || lead == '-' || lead == '+' || exponent) return equal;
+  bound += '\'';
+  const std::string c = substring.prefix_of + " COLLATE PL";
+  return "(" + equal + " AND " + c + " >= " + bound + " AND " + c + " < " + bound +
+         " || char(1114111))";
 }
 
 // Each operator wraps what stands to its left: ((a - b) || c) or tsql_add(a, b). The
@@ -233,8 +264,11 @@ Expression Parser::primary() {
       const bool whole = n.find_first_not_of("0123456789") == std::string::npos;
       return {n, ValueType::kNumber, whole};
     }
-    case TokenKind::kString:
-      return {string_literal(take().text), ValueType::kText};
+    case TokenKind::kString: {
+      Expression literal{string_literal(take().text), ValueType::kText};
+      literal.string_literal = true;
+      return literal;
+    }
     case TokenKind::kSymbol:
       if (t.text == "(") {
         Level level(*this, "nawiasy");
@@ -279,7 +313,9 @@ Expression Parser::primary() {
     if (accept("*")) unsupported("* w wyrażeniu"_cp);
     out += "." + quote_ident(ident());
   }
-  return {out, ValueType::kUnknown};
+  Expression column{out, ValueType::kUnknown};
+  column.column = true;
+  return column;
 }
 
 Expression Parser::case_expr() {
@@ -532,7 +568,12 @@ Expression Parser::function_call(const std::string& name) {
   }
   // NULLIF compares its arguments as "=" does, in the collation.
   if (f == "NULLIF") args[0].sql = collated(args[0]);
-  return {std::string(known->name) + "(" + joined(args) + ")", result_type};
+  Expression call{std::string(known->name) + "(" + joined(args) + ")", result_type};
+  if (f == "SUBSTRING" && args[0].column && args[1].integer_literal && args[1].sql == "1" &&
+      args[2].integer_literal) {
+    call.prefix_of = args[0].sql;
+  }
+  return call;
 }
 
 }  // namespace funkcja::sqlite::tsql

@@ -19,6 +19,11 @@ struct Expression {
   std::string sql;
   ValueType type = ValueType::kUnknown;  // of its value, as far as the translation can tell
   bool integer_literal = false;
+  bool string_literal = false;
+  bool column = false;  // a bare column reference
+  // For SUBSTRING(column, 1, n): the column, so that comparing it with a text can also be
+  // written as a range of the column, which an index answers.
+  std::string prefix_of{};
 };
 
 // Words that end an expression or a table reference and so are never aliases.
@@ -95,6 +100,7 @@ class Parser : private TokenStream {
   Expression not_expr();
   static std::string collated(const Expression& e) { return "(" + e.sql + ") COLLATE PL"; }
   Expression predicate();
+  static std::string prefix_match(const Expression& substring, const Expression& text);
   Expression additive();
   Expression multiplicative();
   Expression unary();
