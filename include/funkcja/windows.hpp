@@ -74,4 +74,20 @@ inline void FILEDIALOGBOX_WATEK(std::string_view title, std::string_view start_f
   ::FILEDIALOGBOX_WATEK(c_api::text(title), c_api::text(start_folder), c_api::text(notify_thread));
 }
 
+// Inline completion of entry field `field` of the active window while the user types: the
+// first database value of the kind that begins with the field's text replaces it, with the
+// part not typed selected. Kinds: WOJEWODZTWO (voivodeships, from 1 character), NIPKH (a
+// contractor's NIP, else a PESEL of a contractor who is no VAT payer), NIPKP (an auxiliary
+// contractor's NIP), NZKKH (a short name beginning with the text), xxxxxNZKKH (a short name
+// holding it), NZPKH (a full name, from 4), PLANK (an account of the year, longer than the
+// text; an account ending in "x" gives the text, "-" and extra when extra is a number other
+// than 0) and OPIS (a stored description, of type extra[0] when extra is given); the others
+// from 3 characters, each only while its $GGG:AUTOUZUPELNIANIE_* switch is on. KODPOCZT and
+// unknown kinds do nothing. A miss sets armed to 0, and nothing is looked up again until an
+// editing or moving key (Backspace, Delete, arrows, Home, End, Space, a click) sets it to 1.
+inline void AUTOUZUPELNIANIE(std::string_view kind, std::int32_t field, std::uint8_t& armed,
+                             std::string_view extra = {}) {
+  ::AUTOUZUPELNIANIE(c_api::text(kind), field, &armed, c_api::text(extra));
+}
+
 }  // namespace funkcja

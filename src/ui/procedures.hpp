@@ -41,6 +41,9 @@ void STRSTYLOPIS(std::int32_t control, std::uint8_t size = 0, std::uint8_t secon
 void STRSTYLNAGLOWEK(std::int32_t control, std::uint8_t size = 0, std::uint8_t second = 0);
 void USTAW4IKONYBROWSERA(dane::POPUPCLASS* popup, std::uint8_t mode = 0);
 void USTAWIKONYDRZEWA(std::int32_t list, dane::Queue* rows, std::int32_t leaf_icon = 2);
+// As funkcja/windows.hpp: inline completion of an entry field of the active window.
+void AUTOUZUPELNIANIE(std::string_view kind, std::int32_t field, std::uint8_t& armed,
+                      std::string_view extra = {});
 void FILEDIALOGBOX_WATEK(std::string_view title, std::string_view start_folder,
                          std::string_view notify_thread);
 

@@ -107,3 +107,12 @@ extern "C" FK_API fk_text fk_popupclass_icon(const fk_popupclass* popup, fk_text
   return abi::text_result(
       [&] { return popup != nullptr ? popup_of(popup)->GetIcon(abi::in(name)) : std::string(); });
 }
+
+extern "C" FK_API void AUTOUZUPELNIANIE(fk_text kind, int32_t field, uint8_t* armed,
+                                        fk_text extra) {
+  abi::guarded_void([&] {
+    if (armed != nullptr)
+      funkcja::ui::AUTOUZUPELNIANIE(abi::in(kind), field, *armed, abi::in(extra));
+  });
+}
+FK_REGISTER(AUTOUZUPELNIANIE, "kind, field, armed, extra?");

@@ -31,6 +31,7 @@ FK_API void USTAW4IKONYBROWSERA(fk_popupclass* popup, uint8_t mode);
  * leaf_icon 0 (omitted) means 2. */
 FK_API void USTAWIKONYDRZEWA(int32_t list, fk_queue* rows, int32_t leaf_icon);
 FK_API void FILEDIALOGBOX_WATEK(fk_text title, fk_text start_folder, fk_text notify_thread);
+FK_API void AUTOUZUPELNIANIE(fk_text kind, int32_t field, uint8_t* armed, fk_text extra);
 
 /* ---- Pop-up menus ---------------------------------------------------------------------- */
 
