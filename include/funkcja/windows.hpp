@@ -90,4 +90,25 @@ inline void AUTOUZUPELNIANIE(std::string_view kind, std::int32_t field, std::uin
   ::AUTOUZUPELNIANIE(c_api::text(kind), field, &armed, c_api::text(extra));
 }
 
+// The statements of the user's ZESTAW messages (name, when made, range) in the window
+// "Info_Zestawienie", captioned for a declaration (kind 1) or a statement; nothing is shown
+// when there are none.
+inline void INFO_ZESTAWIENIE(std::uint8_t kind) {
+  ::INFO_ZESTAWIENIE(kind);
+}
+// The contractor information the database gives for a document and the four flags, beside the
+// document's numbers and dates, in the window "Info_kontrahent"; no_window 1 only asks the
+// database. A failing query is shown as a warning and the window opens without the text.
+inline void INFO_KONTRAHENT(std::int32_t document, std::uint8_t flag1 = 0, std::uint8_t flag2 = 0,
+                            std::uint8_t flag3 = 0, std::uint8_t flag4 = 0,
+                            std::uint8_t no_window = 0) {
+  ::INFO_KONTRAHENT(document, flag1, flag2, flag3, flag4, no_window);
+}
+// When and by whom a record of the sales ("S") or purchase ("Z") VAT register was last
+// updated: "3-12-2026  09:05:41,  użytkownik: JNOWAK"; "brak informacji o aktualizacji dla
+// wybranego okresu" for another register or none found.
+inline std::string INFO_AKTUALIZACJA_VAT(std::string_view register_kind, std::int32_t record) {
+  return c_api::string(::INFO_AKTUALIZACJA_VAT(c_api::text(register_kind), record));
+}
+
 }  // namespace funkcja

@@ -32,6 +32,10 @@ FK_API void USTAW4IKONYBROWSERA(fk_popupclass* popup, uint8_t mode);
 FK_API void USTAWIKONYDRZEWA(int32_t list, fk_queue* rows, int32_t leaf_icon);
 FK_API void FILEDIALOGBOX_WATEK(fk_text title, fk_text start_folder, fk_text notify_thread);
 FK_API void AUTOUZUPELNIANIE(fk_text kind, int32_t field, uint8_t* armed, fk_text extra);
+FK_API void INFO_ZESTAWIENIE(uint8_t kind);
+FK_API void INFO_KONTRAHENT(int32_t document, uint8_t flag1, uint8_t flag2, uint8_t flag3,
+                            uint8_t flag4, uint8_t no_window);
+FK_API fk_text INFO_AKTUALIZACJA_VAT(fk_text register_kind, int32_t record);
 
 /* ---- Pop-up menus ---------------------------------------------------------------------- */
 
