@@ -115,7 +115,9 @@ TEST_F(InfoWindows, ContractorOfADocument) {
     EXPECT_EQ(h.back().key, "Info_kontrahent");
     EXPECT_EQ(h.back().control(1)->text, c.line);
     EXPECT_EQ(h.back().control(3)->text.substr(0, c.information.size()), c.information);
-    if (c.information.empty()) EXPECT_EQ(h.back().control(3)->text, "");
+    if (c.information.empty()) {
+      EXPECT_EQ(h.back().control(3)->text, "");
+    }
   }
   EXPECT_TRUE(warnings().empty());
 }
