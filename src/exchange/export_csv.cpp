@@ -265,8 +265,10 @@ void prepare_special_export(dane::Queue& shared, const dane::Group& settings) {
       shared.set(entry, pole(c), "NULL");
     }
     for (const std::size_t c : {layout.first_n(), layout.first_n() + 1}) {
-      const auto value = text::read_decimal(text::clip(shared.get(entry, pole(c))));
-      if (value && text::to_units(*value, 8).optional().value_or(1) == 0) shared.set(entry, pole(c), "");
+      const std::string field = shared.get(entry, pole(c));
+      const auto value = text::read_decimal(text::clip(field));  // views into field
+      if (value && text::to_units(*value, 8).optional().value_or(1) == 0)
+        shared.set(entry, pole(c), "");
     }
     std::string account;
     for (const char ch : shared.get(entry, pole(layout.account()))) {

@@ -1,6 +1,9 @@
 #include "exchange/xml_writer.hpp"
 
 #include <mutex>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "exchange/line_file.hpp"
 
@@ -39,10 +42,10 @@ std::mutex& output_guard() {
   return guard;
 }
 
-void send_call(dane::QueryTable& table, std::string_view call) {
+void send_call(dane::QueryTable& table, std::string_view call, gateway::Errors errors) {
   std::string statement = "call ";
   statement.append(text::clip(call));
-  gateway::run(table, statement, gateway::Errors::kReport);
+  gateway::run(table, statement, errors);
 }
 
 }  // namespace
@@ -66,36 +69,50 @@ const std::string& XmlLines::line(std::string_view kind, std::string_view name,
 
 void SQL2XMLWRITER_WATEK(std::string_view call, std::string_view file_name) {
   enum Status { kWritten = 0, kNotOpened = 1, kWriteFailed = 2, kStatementFailed = 3 };
-  const std::lock_guard lock(output_guard());
   Status status = kWritten;
-
-  LineFile file(kFileLine);
-  if (!file.open(std::string(text::clip(text::cut(file_name, 300))))) {
-    system_messages::information("Wystąpił błąd otwarcia pliku."_cp);
-    status = kNotOpened;
-  }
-
-  dane::QueryTable& table = dane::thread_tables().XMLTABLE;
-  send_call(table, call);
-  if (table.error_code() != dane::kNoError) status = kStatementFailed;
-
-  if (file.is_open()) {
-    bool written = file.add(kXmlDeclaration);
-    XmlLines lines;
-    while (written && gateway::next(table)) {
-      written = file.add(lines.line(text::cut(table.field(1).text, kKindAndName),
-                                    text::cut(table.field(2).text, kKindAndName),
-                                    text::cut(table.field(3).text, kValueWatek)));
+  // The messages are shown, in order, once the file is free again, so a message box left
+  // open never holds up another thread's export.
+  std::vector<std::pair<bool, std::string>> messages;  // warning?, text
+  {
+    const std::lock_guard lock(output_guard());
+    LineFile file(kFileLine);
+    if (!file.open(std::string(text::clip(text::cut(file_name, 300))))) {
+      messages.emplace_back(false, "Wystąpił błąd otwarcia pliku."_cp);
+      status = kNotOpened;
     }
-    // The export replaces the old file only when it is whole.
-    if (written && status == kWritten) written = file.commit();
-    if (!written) {
-      system_messages::information("Wystąpił błąd zapisu do pliku."_cp);
-      status = kWriteFailed;
+
+    dane::QueryTable& table = dane::thread_tables().XMLTABLE;
+    send_call(table, call, gateway::Errors::kSilent);
+    if (table.error_code() != dane::kNoError) {
+      messages.emplace_back(true, table.error_message());
+      status = kStatementFailed;
     }
-    if (status != kWritten) file.abandon();
+
+    if (file.is_open()) {
+      bool written = file.add(kXmlDeclaration);
+      XmlLines lines;
+      while (written && gateway::next(table)) {
+        written = file.add(lines.line(text::cut(table.field(1).text, kKindAndName),
+                                      text::cut(table.field(2).text, kKindAndName),
+                                      text::cut(table.field(3).text, kValueWatek)));
+      }
+      // The export replaces the old file only when it is whole.
+      if (written && status == kWritten) written = file.commit();
+      if (!written) {
+        messages.emplace_back(false, "Wystąpił błąd zapisu do pliku."_cp);
+        status = kWriteFailed;
+      }
+      if (status != kWritten) file.abandon();
+    }
   }
-  if (status == kWritten) system_messages::information("Wykonano eksport do pliku.");
+  if (status == kWritten) messages.emplace_back(false, "Wykonano eksport do pliku.");
+  for (const auto& [warning, text] : messages) {
+    if (warning) {
+      system_messages::warning(text);
+    } else {
+      system_messages::information(text);
+    }
+  }
 }
 
 void SQL2XMLWRITER_TG(std::string_view call, std::string_view /*file_name*/) {
@@ -107,7 +124,7 @@ void SQL2XMLWRITER_TG(std::string_view call, std::string_view /*file_name*/) {
   txt.prepare(2);
 
   dane::QueryTable& table = dane::thread_tables().XMLTABLE;
-  send_call(table, text::cut(call, kCallTg));
+  send_call(table, text::cut(call, kCallTg), gateway::Errors::kReport);
   system_messages::information("przed insertem");
 
   constexpr std::string_view kAddFailed = "Wystapił błąd dodawania lini."_cp;
