@@ -126,24 +126,24 @@ std::optional<std::string> choose_file(const std::string& proposal) {
 std::vector<ListColumn> columns_of_record(const dane::Group& record) {
   std::vector<ListColumn> columns;
   for (std::size_t f = 1; f <= record.field_count(); ++f) {
-    const dane::FieldSpec& spec = record.spec(f);
+    const dane::FieldSpec& field = record.spec(f);
     ListColumn column;
-    column.heading = dane::Group::key_of(spec.name);
+    column.heading = dane::Group::key_of(field.name);
     if (column.heading.empty()) column.heading = "Kolumna " + std::to_string(f);
     column.field = f;
-    switch (spec.type) {
+    switch (field.type) {
       case dane::FieldType::kDate:
         column.picture = "@d17";
         break;
       case dane::FieldType::kDecimal:
-        column.picture = spec.places == 0 ? "@n-16" : "@n-16_`" + std::to_string(spec.places);
+        column.picture = field.places == 0 ? "@n-16" : "@n-16_`" + std::to_string(field.places);
         break;
       case dane::FieldType::kInt32:
       case dane::FieldType::kByte:
         column.picture = "@n-16";
         break;
       case dane::FieldType::kText:
-        column.picture = "@s" + std::to_string(spec.size > 0 ? spec.size : 255);
+        column.picture = "@s" + std::to_string(field.size > 0 ? field.size : 255);
         break;
     }
     columns.push_back(std::move(column));
