@@ -32,4 +32,47 @@ inline void XMLDOGRUPY(std::string_view xml, Group& group, std::uint8_t position
   ::XMLDOGRUPY(c_api::text(xml), group.handle(), positional);
 }
 
+// Runs the stored procedure "call " + call (trailing blanks removed) and writes its rows to
+// the file file_name in code page 1250: first the declaration line
+// <?xml version="1.0" encoding="windows-1250"?>, then a line a row by its kind (column 1,
+// compared in lower case), tag name (column 2) and value (column 3):
+//   start-tag <name>   end-tag </name>   element <name>value</name>   xml the value itself
+// and any other kind the line before it again. Nothing is escaped. Lines end with CR LF, without
+// trailing blanks, cut to 4,999 characters. The file is replaced only by a whole export: when
+// it cannot be created ("Wystąpił błąd otwarcia pliku."), a line cannot be written
+// ("Wystąpił błąd zapisu do pliku.") or the statement fails (its message as a warning), the
+// old file stays as it was and no temporary file is left. A whole export shows "Wykonano
+// eksport do pliku.". Calls on several threads take turns.
+inline void SQL2XMLWRITER_WATEK(std::string_view call, std::string_view file_name) {
+  ::SQL2XMLWRITER_WATEK(c_api::text(call), c_api::text(file_name));
+}
+
+// The same lines into the calling thread's text table TXT (Txt::set_file_name), lines cut to
+// 3,001 characters, with the progress messages "1 close txt", "1 open txt" and "przed
+// insertem"; a line that cannot be added shows "Wystapił błąd dodawania lini." and the file
+// stays as it was. file_name is not used.
+inline void SQL2XMLWRITER_TG(std::string_view call, std::string_view file_name = {}) {
+  ::SQL2XMLWRITER_TG(c_api::text(call), c_api::text(file_name));
+}
+
+// The columns of list control `list` of the calling thread's current window, for EXPORT2EXCEL:
+// one a line, "heading<TAB>picture<TAB>field number".
+inline void export_list_columns(std::int32_t list, std::string_view columns) {
+  ::fk_export_list_columns(list, c_api::text(columns));
+}
+
+// Writes a list to a CSV file in code page 1250 and offers to open it. list: a list control's
+// number (its columns from export_list_columns, else every field of the queue's record headed
+// by its name; records from browse when given, otherwise
+// from the queue's entries), -1 the shared queue $GGG:XML_Q, -2 its special export with the
+// settings of $GGG:SPEC_EKSPORT. An empty queue shows "Brak danych do eksportu."; the save
+// dialog "Zapisz jako..." proposes "lista.csv" in $GGG:PATH (".csv" is appended when missing);
+// cells are quoted, joined by the first character of option 30 (";" by default), numbers and
+// dates re-formatted for a Polish spreadsheet. The file is replaced only by a whole export; a
+// file that cannot be written shows the system's error text. Then the question whether to open
+// the file in the system's program for it.
+inline void EXPORT2EXCEL(const Browse* browse, const Queue& queue, std::int32_t list) {
+  ::EXPORT2EXCEL(browse != nullptr ? browse->handle() : nullptr, queue.handle(), list);
+}
+
 }  // namespace funkcja

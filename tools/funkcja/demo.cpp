@@ -10,8 +10,9 @@ namespace {
 
 struct Step {
   const char* procedure;
-  std::vector<std::string> args;
+  std::vector<Json> args;                 // texts and numbers, or an object's JSON form
   std::vector<std::string> actions = {};  // what the user does in the windows the call opens
+  std::string save = {};                  // the save dialog's answer
 };
 
 struct Section {
@@ -104,15 +105,27 @@ const std::vector<Section>& tour() {
       {"Komunikaty systemowe (odpowiedzi na stderr)",
        {{"MSG_INF", {"Zapisano dokument FV 12/2026."}},
         {"MSG_QST", {"Zamknąć okres 11/2026?", "&Tak|&Nie", "2"}}}},
+      {"Wymiana danych: deklaracja XML i eksport listy do CSV",
+       {{"SQL2XMLWRITER_WATEK", {"TG_XML_DEKLARACJA(1,3)", "/tmp/funkcja-demo-deklaracja.xml"}},
+        {"EXPORT2EXCEL",
+         {Json::object({{"browse",
+                         "select nazwa, nip, miejscowosc from KONTRAHENT where id_firmy=1 "
+                         "order by nazwa"}}),
+          Json::parse(R"({"queue": {"layout": [{"name": "K:NAZWA", "type": "text", "size": 100},
+              {"name": "K:NIP", "type": "text", "size": 13},
+              {"name": "K:MIEJSCOWOSC", "type": "text", "size": 50}], "entries": [[""]]}})"),
+          "1"},
+         {},
+         "/tmp/funkcja-demo-kontrahenci.csv"}}},
   };
   return sections;
 }
 
-std::string quoted(const std::vector<std::string>& args) {
+std::string quoted(const std::vector<Json>& args) {
   std::string line;
   for (size_t i = 0; i < args.size(); ++i) {
     if (i > 0) line += ", ";
-    line += Json(args[i]).dump();
+    line += args[i].dump();
   }
   return line;
 }
@@ -146,9 +159,14 @@ int demo(const Host& host, std::ostream& out) {
         header = true;
       }
       out << "  " << step.procedure << "(" << quoted(step.args) << ")";
-      if (!step.actions.empty()) out << " [" << quoted(step.actions) << "]";
+      if (!step.actions.empty())
+        out << " [" << quoted({step.actions.begin(), step.actions.end()}) << "]";
       out << std::flush;
       start_window_script(host, WindowScript{step.actions, ""});
+      if (!step.save.empty()) {
+        reinterpret_cast<void (*)(fk_text, int)>(host.function("fk_ui_save_push_answer"))(
+            fk_text{step.save.data(), step.save.size()}, 1);
+      }
       const Json outcome = host.call(
           *p, {step.args.begin(), step.args.end()});  // boxes and windows go to stderr here
       if (p->result != FK_NONE) out << " = " << shown(outcome["result"]);

@@ -26,6 +26,7 @@
 #include "host/platform/folder_dialog.hpp"
 #include "host/platform/keystrokes.hpp"
 #include "host/platform/message_box.hpp"
+#include "host/platform/open_file.hpp"
 #include "host/platform/replacing_file.hpp"
 #include "host/platform/system_metrics.hpp"
 
@@ -77,6 +78,9 @@ class Env {
   // The file-save dialog; blocks the calling thread. The chosen path, or nothing when the
   // user cancelled or no dialog could be shown. Any thread.
   virtual std::optional<std::string> choose_save_file(const SaveFileRequest& request) = 0;
+  // Opens the file in the program the desktop has for its type, without waiting for it
+  // (ShellExecute's "open"; xdg-open on Linux). Any thread.
+  virtual void open_with_system_program(const std::string& path) = 0;
 
   // One synthetic keystroke, as keybd_event sends it: a virtual key going down, or up with
   // kKeyUp in flags. The system delivers it to the window that has the keyboard; nothing is
@@ -147,6 +151,9 @@ class EnvWrapper : public Env {
   }
   std::optional<std::string> choose_save_file(const SaveFileRequest& request) override {
     return target_.choose_save_file(request);
+  }
+  void open_with_system_program(const std::string& path) override {
+    target_.open_with_system_program(path);
   }
   void send_keystroke(std::uint8_t virtual_key, std::uint32_t flags) override {
     target_.send_keystroke(virtual_key, flags);

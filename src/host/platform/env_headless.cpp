@@ -40,6 +40,9 @@ class HeadlessEnv final : public Env {
   std::optional<std::string> choose_save_file(const SaveFileRequest& request) override {
     return headless_folder_dialog().choose_save_file(request);
   }
+  void open_with_system_program(const std::string& path) override {
+    headless_file_opener().open(path);
+  }
   void send_keystroke(std::uint8_t virtual_key, std::uint32_t flags) override {
     headless_keyboard().keybd_event(virtual_key, flags);
   }

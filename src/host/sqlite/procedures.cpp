@@ -19,6 +19,7 @@
 #include "host/sqlite/decimal.hpp"
 #include "host/sqlite/polish.hpp"
 #include "host/sqlite/session.hpp"
+#include "host/sqlite/xml_writer_procedures.hpp"
 
 namespace funkcja::sqlite {
 namespace {
@@ -316,6 +317,8 @@ const std::map<std::string, StoredProcedure, NoCase>& procedures() {
        [](Session& s, const Args& a) { return import_kursow(s, a, "ECB"); }},
       {"TG_XML_KONTRAHENCI", xml_kontrahenci},
       {"TG_LogNowaOperacja", log_nowa_operacja},
+      {"TG_XML_DEKLARACJA", xml_deklaracja},
+      {"TG_XML_WIERSZE", xml_wiersze},
   };
   return all;
 }
@@ -459,7 +462,7 @@ bool procedure_only_reads(std::string_view name) {
   static const std::set<std::string, NoCase> readers = {
       "SZUKAJ_KONTA",      "USTAL_PRAWO_DOSTEPU_ZASOB", "USTAL_PRAWO_DOSTEPU_FUNKCJA",
       "USTAL_NAZWE_KONTA", "OBLICZ_OBROTY_DLA_KONTA",   "TG_XML_KONTRAHENCI"};
-  return readers.count(std::string(name)) != 0;
+  return readers.count(std::string(name)) != 0 || xml_document_procedure(name);
 }
 
 bool register_server_objects(sqlite3* db) {
