@@ -111,4 +111,12 @@ inline std::string INFO_AKTUALIZACJA_VAT(std::string_view register_kind, std::in
   return c_api::string(::INFO_AKTUALIZACJA_VAT(c_api::text(register_kind), record));
 }
 
+// The help hook: in mode "I" opens the help at the topic's keyword (D1 "dokumenty  procedura
+// wprowadzenia", A1/A2/DEF1 "firma", DEF5 "plan kont", DEF2-4/6-8 the help's start) through
+// the system's "open", at the address $FUNKCJA_HELP_URL with "%s" replaced by the keyword.
+// Other modes, unknown topics and an unset address do nothing.
+inline void WOLAJ_POMOC(std::string_view topic_code, std::string_view mode) {
+  ::WOLAJ_POMOC(c_api::text(topic_code), c_api::text(mode));
+}
+
 }  // namespace funkcja

@@ -20,3 +20,8 @@ extern "C" FK_API fk_text INFO_AKTUALIZACJA_VAT(fk_text register_kind, int32_t r
       [&] { return ui::INFO_AKTUALIZACJA_VAT(abi::in(register_kind), record); });
 }
 FK_REGISTER(INFO_AKTUALIZACJA_VAT, "register_kind, record");
+
+extern "C" FK_API void WOLAJ_POMOC(fk_text topic_code, fk_text mode) {
+  abi::guarded_void([&] { ui::WOLAJ_POMOC(abi::in(topic_code), abi::in(mode)); });
+}
+FK_REGISTER(WOLAJ_POMOC, "topic_code, mode");

@@ -1,8 +1,11 @@
+#include <stdlib.h>
+
 #include <filesystem>
 
 #include "frame/cp_literal.hpp"
 #include "host/dane/globals.hpp"
 #include "host/lifecycle.hpp"
+#include "host/platform/open_file.hpp"
 #include "support/database_fixture.hpp"
 #include "support/probe_window.hpp"
 #include "ui/info_windows.hpp"
@@ -120,6 +123,43 @@ TEST_F(InfoWindows, ContractorOfADocument) {
     }
   }
   EXPECT_TRUE(warnings().empty());
+}
+
+TEST(HelpHook, OpensTheTopicsKeywordAtTheConfiguredAddressInModeIOnly) {
+  struct Case {
+    const char* address;  // nullptr: unset
+    const char* topic;
+    const char* mode;
+    std::vector<std::string> opened;
+  };
+  const char* search = "https://pomoc.example.pl/szukaj?q=%s&t=%s";
+  const Case cases[] = {
+      {search, "DEF5", "I", {"https://pomoc.example.pl/szukaj?q=plan%20kont&t=plan%20kont"}},
+      {search,
+       "D1  ",
+       "I  ",
+       {"https://pomoc.example.pl/szukaj?q=dokumenty%20%20procedura%20wprowadzenia&t="
+        "dokumenty%20%20procedura%20wprowadzenia"}},
+      {search, "DEF3", "I", {"https://pomoc.example.pl/szukaj?q=&t="}},
+      {"/usr/share/doc/funkcja/index.html", "A2", "I", {"/usr/share/doc/funkcja/index.html"}},
+      {search, "DEF5", "SI", {}},
+      {search, "DEF5", "ST", {}},
+      {search, "XYZ", "I", {}},
+      {"", "DEF5", "I", {}},
+      {nullptr, "DEF5", "I", {}},
+  };
+  for (const Case& c : cases) {
+    if (c.address != nullptr) {
+      ::setenv("FUNKCJA_HELP_URL", c.address, 1);
+    } else {
+      ::unsetenv("FUNKCJA_HELP_URL");
+    }
+    platform::headless_file_opener().clear();
+    WOLAJ_POMOC(c.topic, c.mode);
+    EXPECT_EQ(platform::headless_file_opener().requests(), c.opened) << c.topic << " " << c.mode;
+  }
+  ::unsetenv("FUNKCJA_HELP_URL");
+  platform::headless_file_opener().clear();
 }
 
 }  // namespace

@@ -36,6 +36,7 @@ FK_API void INFO_ZESTAWIENIE(uint8_t kind);
 FK_API void INFO_KONTRAHENT(int32_t document, uint8_t flag1, uint8_t flag2, uint8_t flag3,
                             uint8_t flag4, uint8_t no_window);
 FK_API fk_text INFO_AKTUALIZACJA_VAT(fk_text register_kind, int32_t record);
+FK_API void WOLAJ_POMOC(fk_text topic_code, fk_text mode);
 
 /* ---- Pop-up menus ---------------------------------------------------------------------- */
 
