@@ -32,4 +32,24 @@ inline void XMLDOGRUPY(std::string_view xml, Group& group, std::uint8_t position
   ::XMLDOGRUPY(c_api::text(xml), group.handle(), positional);
 }
 
+// Downloads an exchange-rate table and hands it to the database. date 0 asks for the latest
+// table, any other standard date for the table of that day. The utility library TEMIXutilKS
+// is loaded from the folder $GLO:LOCALPATH for the call (README: "The utility library"); its
+// rate text goes unchanged to "call TG_ImportKusowWalutNBP(flag,'TEXT')" (ECB:
+// TG_ImportKusowWalutECB) on VAX_FK, whose first row gives the table's day. A progress window
+// stands while it runs. Results:
+//   1  imported; date now holds the table's day
+//   2  the day's rates were already stored and the user answered "Tak" to fetching them again
+//      (the caller repeats the call with the flag that replaces them)
+//   0  nothing imported, after one warning (library or function missing, download failed,
+//      database error) or the information "Na dzień DATE brak kursów walut w banku NBP."
+//      (no table that day); silently when the utility library returned nothing.
+// date is changed only on 1.
+inline std::uint8_t POBIERZKURSYNBP(std::uint8_t flag, std::int32_t& date) {
+  return ::POBIERZKURSYNBP(flag, &date);
+}
+inline std::uint8_t POBIERZKURSYECB(std::uint8_t flag, std::int32_t& date) {
+  return ::POBIERZKURSYECB(flag, &date);
+}
+
 }  // namespace funkcja

@@ -14,6 +14,13 @@ struct fk_group; /* a record group: funkcja/c/objects.h */
  * positional is 1, else by name. See funkcja/exchange.hpp. */
 FK_API void XMLDOGRUPY(fk_text xml, struct fk_group* group, uint8_t positional);
 
+/* The day's exchange rates of NBP (table A) or of the ECB through the utility library
+ * TEMIXutilKS, imported by the database: 1 imported (*date = the table's day), 2 already
+ * imported and the user asked to fetch them again, 0 nothing imported. *date 0 asks for the
+ * latest table. See funkcja/exchange.hpp. */
+FK_API uint8_t POBIERZKURSYNBP(uint8_t flag, int32_t* date);
+FK_API uint8_t POBIERZKURSYECB(uint8_t flag, int32_t* date);
+
 #ifdef __cplusplus
 }
 #endif
