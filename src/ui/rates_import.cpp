@@ -44,11 +44,11 @@ struct Bank {
   const char* latest_export;
   const char* day_export;
   const char* import_procedure;
-  std::string missing_function;
-  std::string latest_failed;
-  std::string day_failed;
-  std::string bank_name;  // in "... brak kursów walut w banku NBP."
-  bool iso_day;           // the day text YYYY-MM-DD, else YYMMDD
+  std::string_view missing_function;
+  std::string_view latest_failed;
+  std::string_view day_failed;
+  std::string_view bank_name;  // in "... brak kursów walut w banku NBP."
+  bool iso_day;                // the day text YYYY-MM-DD, else YYMMDD
 };
 
 const Bank& nbp() {
@@ -126,8 +126,8 @@ std::optional<std::string> fetch_rates(const Bank& bank, platform::SharedLibrary
     const std::string asked = day_text(day, bank.iso_day);
     rates = copy_answer(fn(asked.c_str()));
     if (text::clip(rates) == "02") {
-      MSG_INF("Na dzień "_cp + (bank.iso_day ? asked : short_date(day)) +
-              " brak kursów walut w banku "_cp + bank.bank_name + ".");
+      MSG_INF(std::string("Na dzień "_cp) + (bank.iso_day ? asked : short_date(day)) +
+              std::string(" brak kursów walut w banku "_cp) + std::string(bank.bank_name) + ".");
       return std::nullopt;
     }
   }
@@ -157,7 +157,8 @@ std::uint8_t import_rates(const Bank& bank, std::uint8_t flag, const std::string
     std::uint8_t result = 0;
     if (message.find("uzupełniona"_cp) != std::string::npos) {
       const std::int32_t answer = MSG_QST(
-          message + " Czy chcesz ponownie pobrać kursy walut na dany dzień ?"_cp, "&Tak|&Nie", 1);
+          message + std::string(" Czy chcesz ponownie pobrać kursy walut na dany dzień ?"_cp),
+          "&Tak|&Nie", 1);
       result = answer == 1 ? 2 : 0;
     } else {
       MSG_OST(message);

@@ -127,7 +127,7 @@ struct Case {
   std::uint8_t result;
   std::int32_t day_after;
   MessageIcon icon;     // of the one box, when message is set
-  std::string message;  // empty: no box
+  std::string_view message;  // empty: no box
 };
 
 TEST_F(RateImport, EachAnswerOfTheServiceGivesItsResultAndMessage) {
@@ -174,12 +174,12 @@ TEST_F(RateImport, EachAnswerOfTheServiceGivesItsResultAndMessage) {
        "Na dzień 18.03.2017 brak kursów walut w banku NBP."_cp},
       {"ecb no table that day",
        true,
-       kMarch15 - 1,
+       kMarch15 + 1,
        {{"/ecb/eurofxref-hist-90d.xml", {200, kEcbBody, "text/xml"}}},
        0,
-       kMarch15 - 1,
+       kMarch15 + 1,
        MessageIcon::kInformation,
-       "Na dzień 2017-03-14 brak kursów walut w banku ECB."_cp},
+       "Na dzień 2017-03-16 brak kursów walut w banku ECB."_cp},
       {"nbp latest server error",
        false,
        0,
@@ -294,7 +294,7 @@ TEST_F(RateImport, AMissingLibraryOrExportWarnsOnceAndSendsNothing) {
     std::vector<std::string> exports;  // absent from the stand-in; empty: no library at all
     bool ecb;
     std::int32_t day;
-    std::string message;
+    std::string_view message;
   };
   const std::vector<Missing> cases = {
       {"no library", {}, false, 0, "Wystąpił błąd podczas ładowania biblioteki TEMIXutilKS.dll"_cp},
@@ -348,7 +348,7 @@ TEST_F(RateImport, HandsTheLibrariesTextOnAsTheStatusesSay) {
     std::string answer;
     std::uint8_t result;
     std::string argument;  // what the day export received
-    std::string message;
+    std::string_view message;
   };
   const std::vector<Answer> cases = {
       {"nbp day text", false, kMarch15, "01", 0, "170315",
@@ -374,7 +374,7 @@ TEST_F(RateImport, HandsTheLibrariesTextOnAsTheStatusesSay) {
     EXPECT_EQ(run(c.ecb, 0, day), c.result);
     EXPECT_EQ(StandIn::argument, c.argument);
     std::vector<std::string> expected;
-    if (!c.message.empty()) expected.push_back(c.message);
+    if (!c.message.empty()) expected.emplace_back(c.message);
     EXPECT_EQ(warnings(), expected);
     EXPECT_EQ(
         rows("SELECT count(*) FROM KURSY_WALUT WHERE data_kursu <> " + std::to_string(kMarch15)),

@@ -23,7 +23,12 @@ void demo_rates(const Host& host, std::ostream& out) {
   utilks::LoopbackServer server(&utilks::recorded::reply);
   setenv("FUNKCJA_NBP_URL", (server.url() + "/nbp").c_str(), 1);
   setenv("FUNKCJA_ECB_URL", (server.url() + "/ecb").c_str(), 1);
-  host.set_global("GLO_LOCALPATH=" + (folder.empty() ? std::string(".") : folder));
+  if (folder.empty()) folder = ".";
+  const std::string name = "GLO_LOCALPATH";
+  const auto set_global =
+      reinterpret_cast<int (*)(fk_text, fk_text)>(host.function("fk_global_set"));
+  if (set_global(fk_text{name.data(), name.size()}, fk_text{folder.data(), folder.size()}) == 0)
+    return;
   out << "\n== Kursy walut (nagrane tabele NBP i ECB z serwera " << server.url() << ") ==\n";
   for (const char* name : {"POBIERZKURSYNBP", "POBIERZKURSYECB"}) {
     out << "  " << name << "(\"1\", \"0\")" << std::flush;
