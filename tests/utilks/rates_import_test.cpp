@@ -126,7 +126,7 @@ struct Case {
   std::map<std::string, LoopbackReply> replies;
   std::uint8_t result;
   std::int32_t day_after;
-  MessageIcon icon;     // of the one box, when message is set
+  MessageIcon icon;          // of the one box, when message is set
   std::string_view message;  // empty: no box
 };
 
