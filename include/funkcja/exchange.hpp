@@ -52,4 +52,20 @@ inline std::uint8_t POBIERZKURSYECB(std::uint8_t flag, std::int32_t& date) {
   return ::POBIERZKURSYECB(flag, &date);
 }
 
+// Fills a group with a company's data from the company register (GUS). The utility library
+// TEMIXutilKS is loaded from $GLO:LOCALPATH for the call; its PobierzGUSokno lets the user find
+// the company, its PobierzGUSwartosc returns the data as XML (at most 49,999 characters), one
+// child of the root element per field of the group in the group's order. The text is repaired
+// ("&#046;" "&#045;" "&#044;" "&#041;" to ". - , )", each apostrophe to a grave accent, every
+// "&" to "&amp;") and filled in by position as XMLDOGRUPY(text, group, 1) does. Results:
+//   1  data came back and went to XMLDOGRUPY (which warns, and leaves the group untouched,
+//      when the text is not well-formed XML)
+//   0  nothing chosen (empty text, no message), or after the warning "Wystąpił błąd podczas
+//      ładowania biblioteki TEMIXutilKS.dll" or "Wystąpił błąd podczas uruchamiania funkcji
+//      importu danych z GUS." (an export missing); the group untouched.
+// Through the C interface a null group gives 0 and loads nothing.
+inline std::uint8_t PODAJDANEGUS(Group& group) {
+  return ::PODAJDANEGUS(group.handle());
+}
+
 }  // namespace funkcja

@@ -21,6 +21,10 @@ FK_API void XMLDOGRUPY(fk_text xml, struct fk_group* group, uint8_t positional);
 FK_API uint8_t POBIERZKURSYNBP(uint8_t flag, int32_t* date);
 FK_API uint8_t POBIERZKURSYECB(uint8_t flag, int32_t* date);
 
+/* A company's data from the company register through the utility library TEMIXutilKS into
+ * the group, by position: 1 when data came back, else 0. See funkcja/exchange.hpp. */
+FK_API uint8_t PODAJDANEGUS(struct fk_group* group);
+
 #ifdef __cplusplus
 }
 #endif
