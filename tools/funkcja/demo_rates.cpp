@@ -20,15 +20,15 @@ void demo_rates(const Host& host, std::ostream& out) {
   if (dladdr(host.function("POBIERZKURSYNBP"), &info) == 0 || info.dli_fname == nullptr) return;
   std::string folder = info.dli_fname;
   folder.erase(folder.find_last_of('/') == std::string::npos ? 0 : folder.find_last_of('/'));
+  if (folder.empty()) folder = ".";
+  const std::string global = "GLO_LOCALPATH";
+  const auto set_global =
+      reinterpret_cast<int (*)(fk_text, fk_text)>(host.function("fk_global_set"));
+  if (set_global(fk_text{global.data(), global.size()}, fk_text{folder.data(), folder.size()}) == 0)
+    return;
   utilks::LoopbackServer server(&utilks::recorded::reply);
   setenv("FUNKCJA_NBP_URL", (server.url() + "/nbp").c_str(), 1);
   setenv("FUNKCJA_ECB_URL", (server.url() + "/ecb").c_str(), 1);
-  if (folder.empty()) folder = ".";
-  const std::string name = "GLO_LOCALPATH";
-  const auto set_global =
-      reinterpret_cast<int (*)(fk_text, fk_text)>(host.function("fk_global_set"));
-  if (set_global(fk_text{name.data(), name.size()}, fk_text{folder.data(), folder.size()}) == 0)
-    return;
   out << "\n== Kursy walut (nagrane tabele NBP i ECB z serwera " << server.url() << ") ==\n";
   for (const char* name : {"POBIERZKURSYNBP", "POBIERZKURSYECB"}) {
     out << "  " << name << "(\"1\", \"0\")" << std::flush;
