@@ -73,6 +73,41 @@ inline void export_list_columns(std::int32_t list, std::string_view columns) {
 // the file in the system's program for it.
 inline void EXPORT2EXCEL(const Browse* browse, const Queue& queue, std::int32_t list) {
   ::EXPORT2EXCEL(browse != nullptr ? browse->handle() : nullptr, queue.handle(), list);
+
+// Downloads an exchange-rate table and hands it to the database. date 0 asks for the latest
+// table, any other standard date for the table of that day. The utility library TEMIXutilKS
+// is loaded from the folder $GLO:LOCALPATH for the call (README: "The utility library"); its
+// rate text goes unchanged to "call TG_ImportKusowWalutNBP(flag,'TEXT')" (ECB:
+// TG_ImportKusowWalutECB) on VAX_FK, whose first row gives the table's day. A progress window
+// stands while it runs. Results:
+//   1  imported; date now holds the table's day
+//   2  the day's rates were already stored and the user answered "Tak" to fetching them again
+//      (the caller repeats the call with the flag that replaces them)
+//   0  nothing imported, after one warning (library or function missing, download failed,
+//      database error) or the information "Na dzień DATE brak kursów walut w banku NBP."
+//      (no table that day); silently when the utility library returned nothing.
+// date is changed only on 1.
+inline std::uint8_t POBIERZKURSYNBP(std::uint8_t flag, std::int32_t& date) {
+  return ::POBIERZKURSYNBP(flag, &date);
+}
+inline std::uint8_t POBIERZKURSYECB(std::uint8_t flag, std::int32_t& date) {
+  return ::POBIERZKURSYECB(flag, &date);
+}
+
+// Fills a group with a company's data from the company register (GUS). The utility library
+// TEMIXutilKS is loaded from $GLO:LOCALPATH for the call; its PobierzGUSokno lets the user find
+// the company, its PobierzGUSwartosc returns the data as XML (at most 49,999 characters), one
+// child of the root element per field of the group in the group's order. The text is repaired
+// ("&#046;" "&#045;" "&#044;" "&#041;" to ". - , )", each apostrophe to a grave accent, every
+// "&" to "&amp;") and filled in by position as XMLDOGRUPY(text, group, 1) does. Results:
+//   1  data came back and went to XMLDOGRUPY (which warns, and leaves the group untouched,
+//      when the text is not well-formed XML)
+//   0  nothing chosen (empty text, no message), or after the warning "Wystąpił błąd podczas
+//      ładowania biblioteki TEMIXutilKS.dll" or "Wystąpił błąd podczas uruchamiania funkcji
+//      importu danych z GUS." (an export missing); the group untouched.
+// Through the C interface a null group gives 0 and loads nothing.
+inline std::uint8_t PODAJDANEGUS(Group& group) {
+  return ::PODAJDANEGUS(group.handle());
 }
 
 }  // namespace funkcja

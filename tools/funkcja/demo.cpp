@@ -1,5 +1,6 @@
 #include "demo.hpp"
 
+#include "demo_rates.hpp"
 #include "window_script.hpp"
 
 #include <string>
@@ -176,6 +177,7 @@ int demo(const Host& host, std::ostream& out) {
       out << '\n';
     }
   }
+  demo_rates(host, out);
   out << "\nWszystkie procedury: funkcja list\n";
   return 0;
 }

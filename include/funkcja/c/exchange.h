@@ -32,6 +32,17 @@ FK_API void EXPORT2EXCEL(struct fk_browse* browse, struct fk_queue* queue, int32
  * forgets the list. */
 FK_API void fk_export_list_columns(int32_t list, fk_text columns);
 
+/* The day's exchange rates of NBP (table A) or of the ECB through the utility library
+ * TEMIXutilKS, imported by the database: 1 imported (*date = the table's day), 2 already
+ * imported and the user asked to fetch them again, 0 nothing imported. *date 0 asks for the
+ * latest table. See funkcja/exchange.hpp. */
+FK_API uint8_t POBIERZKURSYNBP(uint8_t flag, int32_t* date);
+FK_API uint8_t POBIERZKURSYECB(uint8_t flag, int32_t* date);
+
+/* A company's data from the company register through the utility library TEMIXutilKS into
+ * the group, by position: 1 when data came back, else 0. See funkcja/exchange.hpp. */
+FK_API uint8_t PODAJDANEGUS(struct fk_group* group);
+
 #ifdef __cplusplus
 }
 #endif

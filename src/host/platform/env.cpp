@@ -28,6 +28,10 @@ std::unique_ptr<ReplacingFile> Env::replace_file(const std::string& path, int& e
   return ReplacingFile::open(path, error);
 }
 
+std::unique_ptr<SharedLibrary> Env::load_library(const std::string& path) {
+  return SharedLibrary::open(path);
+}
+
 Env& Env::current() {
   if (Env* env = installed.load(std::memory_order_acquire); env != nullptr) return *env;
   return headless();

@@ -28,6 +28,7 @@
 #include "host/platform/message_box.hpp"
 #include "host/platform/open_file.hpp"
 #include "host/platform/replacing_file.hpp"
+#include "host/platform/shared_library.hpp"
 #include "host/platform/system_metrics.hpp"
 
 namespace funkcja::ui {
@@ -131,6 +132,12 @@ class Env {
   // A file written piece by piece that replaces the file at path when committed (see
   // ReplacingFile); nullptr with an errno when it cannot be made. Any thread.
   virtual std::unique_ptr<ReplacingFile> replace_file(const std::string& path, int& error);
+
+  // ---- Shared libraries ----
+
+  // Loads a shared library (the maker's utility library) for the caller's use; nullptr when
+  // it cannot be loaded. Any thread.
+  virtual std::unique_ptr<SharedLibrary> load_library(const std::string& path);
 };
 
 // An Env that forwards every call to another: derive from it and override what differs.
@@ -179,6 +186,9 @@ class EnvWrapper : public Env {
   }
   std::unique_ptr<ReplacingFile> replace_file(const std::string& path, int& error) override {
     return target_.replace_file(path, error);
+  }
+  std::unique_ptr<SharedLibrary> load_library(const std::string& path) override {
+    return target_.load_library(path);
   }
 
  private:
