@@ -73,6 +73,7 @@ inline void export_list_columns(std::int32_t list, std::string_view columns) {
 // the file in the system's program for it.
 inline void EXPORT2EXCEL(const Browse* browse, const Queue& queue, std::int32_t list) {
   ::EXPORT2EXCEL(browse != nullptr ? browse->handle() : nullptr, queue.handle(), list);
+}
 
 // Downloads an exchange-rate table and hands it to the database. date 0 asks for the latest
 // table, any other standard date for the table of that day. The utility library TEMIXutilKS
