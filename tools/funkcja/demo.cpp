@@ -84,6 +84,11 @@ const std::vector<Section>& tour() {
       {"Komunikaty systemowe (odpowiedzi na stderr)",
        {{"MSG_INF", {"Zapisano dokument FV 12/2026."}},
         {"MSG_QST", {"Zamknąć okres 11/2026?", "&Tak|&Nie", "2"}}}},
+      {"Kalendarz i okresy (okna sterowane skryptem)",
+       {{"GET_ZAKRES_DAT_KM", {"0", "0", ""}, {"choose 2", "key F10"}},
+        {"KALENDARZ", {"0", "0", "82523"}, {"key Right", "key Enter"}},
+        {"INFOKRES", {"82185", "0"}},
+        {"INFOKRES", {"82545", "0"}}}},
   };
   return sections;
 }
