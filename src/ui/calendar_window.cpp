@@ -98,7 +98,7 @@ class CalendarWindow : public Window {
   void on_open() override {
     // A position given by the caller wins over the stored one.
     Rect r = rect();
-    if (x_ != 0) r.x = x_ + 2;
+    if (x_ != 0) r.x = screen_position(std::int64_t{x_} + 2);
     if (y_ != 0) r.y = y_;
     set_rect(r);
     select(grid_);

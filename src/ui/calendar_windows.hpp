@@ -4,11 +4,19 @@
 // write their opening defaults at once, everything else on confirm).
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
 namespace funkcja::ui {
+
+// A screen position summed from the caller's numbers, kept within int32 however large they are.
+inline std::int32_t screen_position(std::int64_t sum) {
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+      sum, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
 
 std::string KALENDARZ(std::int32_t x, std::int32_t y, std::string_view date);
 void KALENDARZ1();

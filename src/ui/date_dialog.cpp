@@ -80,7 +80,8 @@ class DateDialog : public Window {
     const Rect w = rect();
     const Rect b = find(calendar_)->rect;
     const std::string chosen =
-        KALENDARZ(w.x + b.x + b.width, w.y + b.y + b.height, std::to_string(value_));
+        KALENDARZ(screen_position(std::int64_t{w.x} + b.x + b.width),
+                  screen_position(std::int64_t{w.y} + b.y + b.height), std::to_string(value_));
     const auto day = text::read_int32(chosen).optional();
     if (day && dates::in_calendar(*day)) value_ = *day;
     show();

@@ -127,7 +127,11 @@ TEST_F(Calendar, OpensNextToTheFieldShowsTodayAndRemembersItsPlace) {
     std::int32_t x, y;
     std::int32_t shown_x, shown_y;
   };
-  const Case cases[] = {{100, 50, 102, 50}, {0, 0, 300, 200}, {0, 75, 300, 75}};
+  const Case cases[] = {{100, 50, 102, 50},
+                        {0, 0, 300, 200},
+                        {0, 75, 300, 75},
+                        {INT32_MAX, INT32_MIN, INT32_MAX, INT32_MIN},
+                        {-2, -1, 0, -1}};
   for (const Case& c : cases) {
     script({"key Esc"});
     KALENDARZ(c.x, c.y, std::to_string(day(2017, 3, 15)));

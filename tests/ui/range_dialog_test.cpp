@@ -393,6 +393,12 @@ TEST_F(RangeDialogs, GetDateTypesOrPicksFromTheCalendar) {
   EXPECT_EQ(calendar.rect.x, 40 + button->rect.x + button->rect.width + 2);
   EXPECT_EQ(calendar.rect.y, 30 + button->rect.y + button->rect.height);
   EXPECT_EQ(dialog.caption, std::string("Ustaw datę"_cp));
+  // A stored position at the edge of the numbers puts the calendar at the edge, no further.
+  library().own_settings().UPDATE("Get_Date", {{"XPos", "2147483647"}, {"YPos", "2147483600"}});
+  script({"click Kalendarz", "key Esc", "key Esc"});
+  GET_DATE(given, "", "");
+  EXPECT_EQ(last_of("Kalendarz").rect.x, INT32_MAX);
+  EXPECT_EQ(last_of("Kalendarz").rect.y, INT32_MAX);
 }
 
 }  // namespace
