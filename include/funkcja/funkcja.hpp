@@ -21,3 +21,4 @@
 #include "funkcja/validation.hpp"
 #include "funkcja/windows.hpp"
 #include "funkcja/words.hpp"
+#include "funkcja/calendar_windows.hpp"

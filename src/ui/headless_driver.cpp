@@ -86,8 +86,19 @@ std::optional<Action> parse_action(std::string_view line, std::string& error) {
       error = "click: which button?";
       return std::nullopt;
     }
-  } else if (verb == "choose" || verb == "select" || verb == "mouse") {
-    a.kind = verb == "choose" ? Kind::kChoose : verb == "select" ? Kind::kSelect : Kind::kMouse;
+  } else if (verb == "choose" || verb == "double") {
+    // A row, and optionally the column of a list that shows cells (a month grid).
+    a.kind = verb == "choose" ? Kind::kChoose : Kind::kDouble;
+    const auto gap = rest.find(' ');
+    const bool has_column = gap != std::string_view::npos;
+    if (!number_of(rest.substr(0, gap), a.number) || a.number < 1 ||
+        (has_column && (!number_of(rest.substr(gap + 1), a.second) || a.second < 1))) {
+      error = std::string(verb) + " takes a row from 1 and maybe a column from 1, got '" +
+              std::string(rest) + "'";
+      return std::nullopt;
+    }
+  } else if (verb == "select" || verb == "mouse") {
+    a.kind = verb == "select" ? Kind::kSelect : Kind::kMouse;
     if (!number_of(rest, a.number) || a.number < 1) {
       error = std::string(verb) + " takes a number from 1, got '" + std::string(rest) + "'";
       return std::nullopt;
@@ -148,8 +159,11 @@ std::string describe_control(const Control& c, bool focused) {
       const auto icon = c.icons.find(row.icon);
       line += "[" + (icon != c.icons.end() ? utf8(icon->second) : std::to_string(row.icon)) + "] ";
     }
+    // In a grid (a list with columns and a chosen column) the selected cell is bracketed.
+    const bool grid_row = static_cast<std::int32_t>(i + 1) == c.selected && c.columns.size() > 1;
     for (std::size_t k = 0; k < row.cells.size(); ++k) {
-      line += (k > 0 ? " | " : "") + utf8(row.cells[k]);
+      const bool cell = grid_row && static_cast<std::int32_t>(k + 1) == c.value;
+      line += (k > 0 ? " | " : "") + (cell ? "[" + utf8(row.cells[k]) + "]" : utf8(row.cells[k]));
     }
   }
   return line;
@@ -325,7 +339,10 @@ void HeadlessDriver::run_modal(Window& w) {
         break;
       }
       case Kind::kChoose:
-        w.user_choose(a->number);
+        w.user_choose(a->number, a->second);
+        break;
+      case Kind::kDouble:
+        w.user_choose(a->number, a->second, true);
         break;
       case Kind::kSelect:
         w.user_select(a->number);

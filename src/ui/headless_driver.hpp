@@ -4,7 +4,8 @@
 //   key F10          a key (names as ui::key::parse reads them: Esc, Enter, Tab, Shift+Tab ...)
 //   type TEXT        text typed into the focused control
 //   click TEXT       the button (or check box) whose text is TEXT; "&" may be left out
-//   choose N         row N of the focused list
+//   choose N         row N of the focused list (choose N C: row N, column C of a grid)
+//   double N         a double click on row N of the focused list (double N C: on a grid cell)
 //   select N         the focus to control N
 //   mouse N          a left click on control N
 //   timer            one tick of the window's timer
@@ -35,10 +36,10 @@
 namespace funkcja::ui {
 
 struct Action {
-  enum class Kind { kKey, kType, kClick, kChoose, kSelect, kMouse, kTimer, kSize, kClose };
+  enum class Kind { kKey, kType, kClick, kChoose, kDouble, kSelect, kMouse, kTimer, kSize, kClose };
   Kind kind = Kind::kKey;
   std::int32_t number = 0;  // key code, row, control, width
-  std::int32_t second = 0;  // height
+  std::int32_t second = 0;  // height, column
   std::string text;         // typed text or button text (code page 1250)
   std::string line;         // the action as written
 };

@@ -344,13 +344,15 @@ void Window::user_click(std::int32_t number) {
   process_pending();
 }
 
-void Window::user_choose(std::int32_t row) {
+void Window::user_choose(std::int32_t row, std::int32_t column, bool twice) {
   if (focus_ != 0) {
     Control& c = control(focus_);
     if (control_type::has_rows(c.type) && row >= 1 &&
         row <= static_cast<std::int32_t>(c.rows.size())) {
       c.selected = row;
+      if (column > 0) c.value = column;
       post(event::kNewSelection, focus_);
+      if (twice) post(event::kAccepted, focus_, key::kMouseLeft);
     }
   }
   process_pending();

@@ -124,7 +124,9 @@ class Window {
   void user_key(std::int32_t key_code);
   void user_type(std::string_view text);  // into the focused control
   void user_click(std::int32_t number);   // left mouse button
-  void user_choose(std::int32_t row);     // a row of the focused list
+  // A row of the focused list; column (from 1) picks a cell of a list that shows cells and
+  // goes to the list's value; twice is a double click, which also accepts the row.
+  void user_choose(std::int32_t row, std::int32_t column = 0, bool twice = false);
   void user_select(std::int32_t number);  // focus moved by the user to a control
   void user_close();                      // the close box
   void user_timer();                      // one tick of the window's timer

@@ -45,17 +45,18 @@ TEST(KeyNames, ParseAndNameRoundTrip) {
 }
 
 TEST(ScriptLines, ParseOrExplain) {
-  const char* good[] = {"key F10",  "type  two  blanks", "click &Zamknij",
-                        "choose 3", "select 1",          "mouse 2",
-                        "timer",    "size 300 200",      "close"};
+  const char* good[] = {"key F10",  "type  two  blanks", "click &Zamknij", "choose 3",
+                        "select 1", "mouse 2",           "timer",          "size 300 200",
+                        "close",    "choose 3 4",        "double 2",       "double 6 7"};
   for (const char* line : good) {
     std::string error;
     EXPECT_TRUE(parse_action(line, error)) << line << ": " << error;
   }
   std::string error;
   EXPECT_EQ(parse_action("type  two  blanks", error)->text, " two  blanks");
-  const char* bad[] = {"key",       "key F99",  "click",     "choose 0", "choose x",
-                       "select -1", "size 300", "close now", "jump"};
+  const char* bad[] = {"key",        "key F99",    "click",       "choose 0", "choose x",
+                       "select -1",  "size 300",   "close now",   "jump",     "double",
+                       "choose 3 0", "double 1 x", "choose 1 2 3"};
   for (const char* line : bad) {
     EXPECT_FALSE(parse_action(line, error)) << line;
     EXPECT_FALSE(error.empty()) << line;

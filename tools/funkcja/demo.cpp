@@ -118,6 +118,11 @@ const std::vector<Section>& tour() {
           "1"},
          {},
          "/tmp/funkcja-demo-kontrahenci.csv"}}},
+      {"Kalendarz i okresy (okna sterowane skryptem)",
+       {{"GET_ZAKRES_DAT_KM", {"0", "0", ""}, {"choose 2", "key F10"}},
+        {"KALENDARZ", {"0", "0", "82523"}, {"key Right", "key Enter"}},
+        {"INFOKRES", {"82185", "0"}},
+        {"INFOKRES", {"82545", "0"}}}},
   };
   return sections;
 }
