@@ -25,6 +25,7 @@
 #include "host/gateway.hpp"
 #include "host/platform/env.hpp"
 #include "host/sql_text.hpp"
+#include "text/picture.hpp"
 #include "ui/procedures.hpp"
 #include "ui/rates_progress.hpp"
 
@@ -92,12 +93,9 @@ std::string day_text(std::int32_t day, bool iso) {
          two_digits(c->day);
 }
 
-// The system's short date (Polish dd.MM.yyyy), as the runtime's picture @d17 shows it.
+// The system's short date, as the runtime's picture @d17 shows it.
 std::string short_date(std::int32_t day) {
-  const auto c = date::to_civil(day);
-  if (!c) return {};
-  return two_digits(c->day) + "." + two_digits(c->month) + "." + two_digits(c->year / 100) +
-         two_digits(c->year % 100);
+  return text::picture_date(day, text::short_date_format());
 }
 
 // The returned text copied at once, cut to the buffer's capacity.
