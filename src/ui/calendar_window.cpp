@@ -12,6 +12,7 @@
 #include "frame/number_text.hpp"
 #include "frame/standard_date.hpp"
 #include "frame/text_rules.hpp"
+#include "host/dane/requests.hpp"
 #include "host/dane/tables.hpp"
 #include "host/gateway.hpp"
 #include "host/lifecycle.hpp"
@@ -303,6 +304,9 @@ std::string KALENDARZ(std::int32_t x, std::int32_t y, std::string_view date) {
 
 void KALENDARZ1() {
   library().errors().report(kNotImplemented, "Kalendarz1");
+  dane::ThreadRequests& requests = dane::thread_requests();
+  requests.pending_keycode = 0;
+  requests.global_response = dane::kRequestCancelled;
 }
 
 }  // namespace funkcja::ui

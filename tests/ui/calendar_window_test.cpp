@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "calendar_dialogs_fixture.hpp"
 #include "frame/cp_literal.hpp"
+#include "host/dane/requests.hpp"
 #include "ui/calendar_windows.hpp"
 #include "ui/month_grid.hpp"
 
@@ -193,10 +195,15 @@ TEST_F(Calendar, DayNumberIsShownAndCopied) {
   }
 }
 
-TEST_F(Calendar, Kalendarz1ReportsItIsUnfinished) {
+TEST_F(Calendar, Kalendarz1ReportsItIsUnfinishedAndCancelsTheRequest) {
+  dane::thread_requests() = {0, 1, 0, key::kF10};
   KALENDARZ1();
   EXPECT_NE(library().errors().last_error().find("Kalendarz1"), std::string::npos);
   EXPECT_TRUE(headless_driver().history().empty());
+  EXPECT_EQ(dane::thread_requests().global_response, dane::kRequestCancelled);
+  EXPECT_EQ(dane::thread_requests().pending_keycode, 0);
+  // Another thread's request objects are its own.
+  std::thread([] { EXPECT_EQ(dane::thread_requests().global_response, 0); }).join();
 }
 
 }  // namespace

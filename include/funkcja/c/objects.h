@@ -142,6 +142,17 @@ FK_API fk_text fk_txt_file_name(void);
 FK_API int32_t fk_txt_error_code(void);
 FK_API fk_text fk_txt_error_message(void);
 
+/* ---- The calling thread's request objects ----------------------------------------------- */
+
+/* $GLOBALRESPONSE of the calling thread: 1 request completed, 2 cancelled, 0 none. A
+ * procedure that ends a request sets it; the host reads it after the call. */
+FK_API int32_t fk_global_response(void);
+FK_API void fk_set_global_response(int32_t response);
+/* The key code waiting for the calling thread's next window event; a procedure that consumes
+ * the request clears it to 0. */
+FK_API int32_t fk_pending_keycode(void);
+FK_API void fk_set_pending_keycode(int32_t key_code);
+
 /* ---- Process-wide lists and groups of the data library --------------------------------- */
 
 /* A process-wide list by name ("$GGG:FILTR_DRZEWO_UNI", "$DANE_OPIS_PRN", "$GGG:XML_Q", or by
