@@ -1,9 +1,6 @@
-#include <filesystem>
-
 #include "frame/cp_literal.hpp"
 #include "host/dane/globals.hpp"
-#include "host/lifecycle.hpp"
-#include "support/database_fixture.hpp"
+#include "support/demo_window_test.hpp"
 #include "support/probe_window.hpp"
 #include "ui/procedures.hpp"
 
@@ -29,25 +26,15 @@ void PrintTo(const Field& f, std::ostream* os) {
 }
 
 // A window with one entry that calls AUTOUZUPELNIANIE at every change, as a host's field does.
-class Autocomplete : public funkcja::testing::DemoDatabase {
+class Autocomplete : public testing::DemoWindowTest {
  protected:
   void SetUp() override {
-    DemoDatabase::SetUp();
-    settings_ = (std::filesystem::temp_directory_path() /
-                 ("funkcja_autocomplete_" + std::to_string(::getpid()) + ".ini"))
-                    .string();
-    library().own_settings().Init(settings_);
+    DemoWindowTest::SetUp();
     for (const Global g :
          {Global::GGG_AUTOUZUPELNIANIE_KONTRAHENTA, Global::GGG_AUTOUZUPELNIANIE_KONTA,
           Global::GGG_AUTOUZUPELNIANIE_OPISU}) {
       dane::set_number(g, 1);
     }
-  }
-  void TearDown() override {
-    headless_driver().clear();
-    library().own_settings().Init("");
-    std::filesystem::remove(settings_);
-    DemoDatabase::TearDown();
   }
 
   static Field type_into(std::string_view kind, const std::vector<std::string>& actions,
@@ -68,8 +55,6 @@ class Autocomplete : public funkcja::testing::DemoDatabase {
     const Control& c = w.control(1);
     return {c.text, c.sel_start, c.sel_end, armed, lookups};
   }
-
-  std::string settings_;
 };
 
 TEST_F(Autocomplete, CompletesEachKindAndSelectsWhatWasNotTyped) {

@@ -1,13 +1,9 @@
 #include <stdlib.h>
 
-#include <filesystem>
-
 #include "frame/cp_literal.hpp"
 #include "host/dane/globals.hpp"
-#include "host/lifecycle.hpp"
 #include "host/platform/open_file.hpp"
-#include "support/database_fixture.hpp"
-#include "support/probe_window.hpp"
+#include "support/demo_window_test.hpp"
 #include "ui/info_windows.hpp"
 
 namespace funkcja::ui {
@@ -15,35 +11,9 @@ namespace {
 
 using namespace funkcja::literals;
 
-class InfoWindows : public funkcja::testing::DemoDatabase {
+class InfoWindows : public testing::DemoWindowTest {
  protected:
-  void SetUp() override {
-    DemoDatabase::SetUp();
-    settings_ = (std::filesystem::temp_directory_path() /
-                 ("funkcja_info_windows_" + std::to_string(::getpid()) + ".ini"))
-                    .string();
-    library().own_settings().Init(settings_);
-    headless_driver().clear();
-  }
-  void TearDown() override {
-    headless_driver().clear();
-    library().own_settings().Init("");
-    std::filesystem::remove(settings_);
-    DemoDatabase::TearDown();
-  }
   static std::vector<WindowSnapshot> shown() { return headless_driver().history(); }
-  static std::vector<std::string> cells_of(const WindowSnapshot& w) {
-    std::vector<std::string> out;
-    for (const Control& c : w.controls) {
-      for (const ListRow& r : c.rows) {
-        std::string line;
-        for (const auto& cell : r.cells) line += (line.empty() ? "" : "|") + cell;
-        out.push_back(line);
-      }
-    }
-    return out;
-  }
-  std::string settings_;
 };
 
 TEST_F(InfoWindows, LastVatUpdateOfARecordByRegister) {
@@ -80,7 +50,7 @@ TEST_F(InfoWindows, StatementsOfTheUserWithTheirRanges) {
   EXPECT_EQ(h.back().control(1)->text,
             "Lista zestawień, których pozycje zostały wykorzystane w bieżącym zestawieniu"_cp);
   EXPECT_EQ(h.back().control(1)->font.size, 9);
-  EXPECT_EQ(cells_of(h.back()),
+  EXPECT_EQ(list_rows(h.back()),
             (std::vector<std::string>{
                 std::string("Zestawienie obrotów i sald|06-12-2026|od 01-01-2026 do 01-12-2026"_cp),
                 std::string("Bilans otwarcia|07-01-2026|na dzień 01-01-2026"_cp)}));

@@ -1,59 +1,28 @@
-#include <filesystem>
-
+#include "ui/lookup_windows.hpp"
 #include "frame/cp_literal.hpp"
 #include "host/dane/globals.hpp"
-#include "host/lifecycle.hpp"
-#include "support/database_fixture.hpp"
-#include "support/probe_window.hpp"
-#include "ui/lookup_windows.hpp"
+#include "support/demo_window_test.hpp"
 
 namespace funkcja::ui {
 namespace {
 
 using namespace funkcja::literals;
 
-// A fresh demo database, a fresh settings file and an empty script around each test.
-class LookupWindows : public funkcja::testing::DemoDatabase {
+class LookupWindows : public testing::DemoWindowTest {
  protected:
   void SetUp() override {
-    DemoDatabase::SetUp();
-    settings_ = (std::filesystem::temp_directory_path() /
-                 ("funkcja_lookup_windows_" + std::to_string(::getpid()) + ".ini"))
-                    .string();
-    std::filesystem::remove(settings_);
-    library().own_settings().Init(settings_);
-    headless_driver().clear();
+    DemoWindowTest::SetUp();
     dane::set_number(dane::Global::DANE_POCZATEK_ROKU, 82184);  // 1 January 2026
     dane::set_number(dane::Global::DANE_KONIEC_ROKU, 82548);    // 31 December 2026
-  }
-  void TearDown() override {
-    headless_driver().clear();
-    library().own_settings().Init("");
-    std::filesystem::remove(settings_);
-    DemoDatabase::TearDown();
-  }
-  static void script(const std::vector<std::string>& lines) {
-    for (const auto& l : lines) ASSERT_TRUE(headless_driver().push_line(l)) << l;
   }
   static void answers(const std::vector<std::int32_t>& buttons) {
     for (const auto b : buttons) platform::headless_message_box().push_answer(b);
   }
-  // The rows of the balance list as the last snapshot shows them, cells joined by "|".
+  // The rows of the balance list as the last window shows them.
   static std::vector<std::string> balance_rows() {
     const auto h = headless_driver().history();
-    std::vector<std::string> out;
-    if (h.empty()) return out;
-    for (const Control& c : h.back().controls) {
-      if (c.type != control_type::kList) continue;
-      for (const ListRow& r : c.rows) {
-        std::string line;
-        for (const auto& cell : r.cells) line += (line.empty() ? "" : "|") + cell;
-        out.push_back(line);
-      }
-    }
-    return out;
+    return h.empty() ? std::vector<std::string>{} : list_rows(h.back());
   }
-  std::string settings_;
 };
 
 TEST_F(LookupWindows, VariantNameAcceptsRefusesOrAsksBeforeOverwriting) {
