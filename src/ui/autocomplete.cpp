@@ -9,7 +9,6 @@
 #include <array>
 #include <optional>
 
-#include "frame/cp_literal.hpp"
 #include "frame/number_text.hpp"
 #include "frame/text_rules.hpp"
 #include "host/dane/globals.hpp"
