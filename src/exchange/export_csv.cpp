@@ -126,7 +126,7 @@ std::optional<std::string> choose_file(const std::string& proposal) {
 std::vector<ListColumn> columns_of_record(const dane::Group& record) {
   std::vector<ListColumn> columns;
   for (std::size_t f = 1; f <= record.field_count(); ++f) {
-    const dane::FieldSpec& field = record.spec(f);
+    const dane::FieldSpec& field = record.field_spec(f);
     ListColumn column;
     column.heading = dane::Group::key_of(field.name);
     if (column.heading.empty()) column.heading = "Kolumna " + std::to_string(f);

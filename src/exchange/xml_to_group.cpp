@@ -87,7 +87,7 @@ void fill_by_position(const pugi::xml_node& root, dane::Group& group) {
 void fill_by_name(const pugi::xml_node& root, dane::Group& group) {
   std::unordered_map<std::string, std::size_t> fields;
   for (std::size_t n = group.field_count(); n >= 1; --n) {
-    fields[dane::Group::key_of(group.spec(n).name)] = n;
+    fields[dane::Group::key_of(group.field_spec(n).name)] = n;
   }
   for (const pugi::xml_node& child : root.children()) {
     if (child.type() != pugi::node_element) continue;

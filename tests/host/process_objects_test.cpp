@@ -96,7 +96,7 @@ TEST_F(ProcessObjects, EightThreadsFillTheListsAtOnce) {
     threads.emplace_back([t] {
       fk_queue* opis = fk_global_queue(fk_cstr("$DANE_OPIS_PRN"));
       fk_queue* xml = fk_global_queue(fk_cstr("GGG_XML_Q"));
-      fk_group* spec = fk_global_group(fk_cstr("$GGG:SPEC_EKSPORT"));
+      fk_group* field_spec = fk_global_group(fk_cstr("$GGG:SPEC_EKSPORT"));
       for (int i = 0; i < kEntries; ++i) {
         const std::string tag = std::to_string(t) + ":" + std::to_string(i);
         // One call each: an entry added and written field by field.
@@ -109,8 +109,8 @@ TEST_F(ProcessObjects, EightThreadsFillTheListsAtOnce) {
           held->buffer().set(dane::xml_q::pole(1), tag);
           held->append();
         }
-        fk_group_set(spec, 1, fk_cstr(tag.c_str()));
-        (void)fk_group_get(spec, 1);
+        fk_group_set(field_spec, 1, fk_cstr(tag.c_str()));
+        (void)fk_group_get(field_spec, 1);
         (void)fk_queue_count(xml);
       }
     });

@@ -43,11 +43,11 @@ std::int64_t int32_of(std::string_view value) {
 
 // A decimal in units of its last place, rounded half away from zero; a value beyond the
 // field's digits saturates at its largest (or smallest) value, anything else gives 0.
-std::int64_t decimal_of(std::string_view value, const FieldSpec& spec) {
+std::int64_t decimal_of(std::string_view value, const FieldSpec& field_spec) {
   const auto read = text::read_decimal(value);
   if (!read) return 0;
-  const std::int64_t limit = power_of_ten(spec.size) - 1;
-  const auto units = text::to_units(*read, static_cast<int>(spec.places));
+  const std::int64_t limit = power_of_ten(field_spec.size) - 1;
+  const auto units = text::to_units(*read, static_cast<int>(field_spec.places));
   if (!units) return read->negative ? -limit : limit;  // beyond int64: beyond any field
   if (*units > limit) return limit;
   if (*units < -limit) return -limit;
@@ -73,26 +73,28 @@ std::string decimal_text(std::int64_t units, std::uint32_t places) {
 
 Group::Group(std::vector<FieldSpec> layout) : specs_(std::move(layout)), values_(specs_.size()) {}
 
-std::size_t Group::add_field(FieldSpec spec) {
+std::size_t Group::add_field(FieldSpec field_spec) {
   if (fixed_) return 0;
-  switch (spec.type) {
+  switch (field_spec.type) {
     case FieldType::kText:
-      if (spec.size < 1 || spec.size > kMaxTextSize) return 0;
-      spec.places = 0;
+      if (field_spec.size < 1 || field_spec.size > kMaxTextSize) return 0;
+      field_spec.places = 0;
       break;
     case FieldType::kDecimal:
-      if (spec.size < 1 || spec.size > kMaxDecimalDigits || spec.places > spec.size) return 0;
+      if (field_spec.size < 1 || field_spec.size > kMaxDecimalDigits ||
+          field_spec.places > field_spec.size)
+        return 0;
       break;
     case FieldType::kInt32:
     case FieldType::kByte:
     case FieldType::kDate:
-      spec.size = 0;
-      spec.places = 0;
+      field_spec.size = 0;
+      field_spec.places = 0;
       break;
     default:
       return 0;
   }
-  specs_.push_back(std::move(spec));
+  specs_.push_back(std::move(field_spec));
   values_.emplace_back();
   return specs_.size();
 }
@@ -114,12 +116,12 @@ std::size_t Group::find(std::string_view name) const {
   return 0;
 }
 
-Group::Value Group::convert(const FieldSpec& spec, std::string_view value) {
+Group::Value Group::convert(const FieldSpec& field_spec, std::string_view value) {
   Value v;
-  switch (spec.type) {
+  switch (field_spec.type) {
     case FieldType::kText:
       // A text field of no capacity (a queue of texts) keeps the whole value.
-      v.text.assign(spec.size > 0 ? text::cut(value, spec.size) : value);
+      v.text.assign(field_spec.size > 0 ? text::cut(value, field_spec.size) : value);
       break;
     case FieldType::kInt32:
     case FieldType::kDate:
@@ -129,31 +131,31 @@ Group::Value Group::convert(const FieldSpec& spec, std::string_view value) {
       v.number = static_cast<std::uint8_t>(static_cast<std::uint32_t>(int32_of(value)) & 0xFFu);
       break;
     case FieldType::kDecimal:
-      v.number = decimal_of(value, spec);
+      v.number = decimal_of(value, field_spec);
       break;
   }
   return v;
 }
 
-std::string Group::text_of(const FieldSpec& spec, const Value& value) {
-  switch (spec.type) {
+std::string Group::text_of(const FieldSpec& field_spec, const Value& value) {
+  switch (field_spec.type) {
     case FieldType::kText:
       return value.text;
     case FieldType::kDecimal:
-      return decimal_text(value.number, spec.places);
+      return decimal_text(value.number, field_spec.places);
     default:
       return std::to_string(value.number);
   }
 }
 
-std::int64_t Group::number_of(const FieldSpec& spec, const Value& value) {
-  switch (spec.type) {
+std::int64_t Group::number_of(const FieldSpec& field_spec, const Value& value) {
+  switch (field_spec.type) {
     case FieldType::kText: {
       const auto read = text::read_whole(value.text);
       return read ? *read : 0;
     }
     case FieldType::kDecimal:
-      return value.number / power_of_ten(spec.places);
+      return value.number / power_of_ten(field_spec.places);
     default:
       return value.number;
   }
@@ -161,13 +163,13 @@ std::int64_t Group::number_of(const FieldSpec& spec, const Value& value) {
 
 bool Group::set(std::size_t n, std::string_view value) {
   if (n < 1 || n > specs_.size()) return false;
-  const FieldSpec& spec = specs_[n - 1];
+  const FieldSpec& field_spec = specs_[n - 1];
   Value& v = values_[n - 1];
-  if (spec.type == FieldType::kText) {
+  if (field_spec.type == FieldType::kText) {
     // In place, so a buffer filled record after record keeps its text's storage.
-    v.text.assign(spec.size > 0 ? text::cut(value, spec.size) : value);
+    v.text.assign(field_spec.size > 0 ? text::cut(value, field_spec.size) : value);
   } else {
-    v.number = convert(spec, value).number;
+    v.number = convert(field_spec, value).number;
   }
   return true;
 }

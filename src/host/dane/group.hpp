@@ -27,9 +27,9 @@ class Group {
   Group() = default;
   explicit Group(std::vector<FieldSpec> layout);
 
-  // Adds a field at the end; its number (1 = first), or 0 when the spec is refused (see
+  // Adds a field at the end; its number (1 = first), or 0 when the field_spec is refused (see
   // fk_group_add_field) or the layout is fixed.
-  std::size_t add_field(FieldSpec spec);
+  std::size_t add_field(FieldSpec field_spec);
   // A group whose layout others rely on (a queue's buffer, a process-wide group) takes no new
   // fields.
   void fix_layout() { fixed_ = true; }
@@ -43,8 +43,8 @@ class Group {
   void set_guard(std::recursive_mutex* guard) { guard_ = guard; }
 
   std::size_t field_count() const { return specs_.size(); }
-  // Field n's spec, 1-based; REQUIRES 1 <= n <= field_count().
-  const FieldSpec& spec(std::size_t n) const { return specs_[n - 1]; }
+  // Field n's field_spec, 1-based; REQUIRES 1 <= n <= field_count().
+  const FieldSpec& field_spec(std::size_t n) const { return specs_[n - 1]; }
   const std::vector<FieldSpec>& layout() const { return specs_; }
 
   // The name by which a procedure knows a field: the part after the first ":", in upper case
@@ -74,10 +74,10 @@ class Group {
   bool assign_values(std::span<const Value> values);
 
   // The conversions of one field, for holders of values outside a group (queue entries):
-  // text into spec's type, and a value back to text or to a number as get() and get_number().
-  static Value convert(const FieldSpec& spec, std::string_view value);
-  static std::string text_of(const FieldSpec& spec, const Value& value);
-  static std::int64_t number_of(const FieldSpec& spec, const Value& value);
+  // text into field_spec's type, and a value back to text or to a number as get() and get_number().
+  static Value convert(const FieldSpec& field_spec, std::string_view value);
+  static std::string text_of(const FieldSpec& field_spec, const Value& value);
+  static std::int64_t number_of(const FieldSpec& field_spec, const Value& value);
 
  private:
   std::vector<FieldSpec> specs_;

@@ -77,20 +77,22 @@ extern "C" FK_API size_t fk_group_field_count(const fk_group* group) {
 }
 
 extern "C" FK_API fk_text fk_group_field_name(const fk_group* group, size_t field) {
-  return abi::text_result(
-      [&] { return has_field(group, field) ? group_of(group)->spec(field).name : std::string(); });
+  return abi::text_result([&] {
+    return has_field(group, field) ? group_of(group)->field_spec(field).name : std::string();
+  });
 }
 
 extern "C" FK_API fk_field_type fk_group_field_type(const fk_group* group, size_t field) {
-  return has_field(group, field) ? c_type_of(group_of(group)->spec(field).type) : FK_FIELD_NONE;
+  return has_field(group, field) ? c_type_of(group_of(group)->field_spec(field).type)
+                                 : FK_FIELD_NONE;
 }
 
 extern "C" FK_API uint32_t fk_group_field_size(const fk_group* group, size_t field) {
-  return has_field(group, field) ? group_of(group)->spec(field).size : 0;
+  return has_field(group, field) ? group_of(group)->field_spec(field).size : 0;
 }
 
 extern "C" FK_API uint32_t fk_group_field_places(const fk_group* group, size_t field) {
-  return has_field(group, field) ? group_of(group)->spec(field).places : 0;
+  return has_field(group, field) ? group_of(group)->field_spec(field).places : 0;
 }
 
 extern "C" FK_API size_t fk_group_find(const fk_group* group, fk_text name) {

@@ -20,7 +20,7 @@ Queue::Queue(std::vector<FieldSpec> layout) : buffer_(std::move(layout)) {
 }
 
 const FieldSpec& Queue::spec_of(std::size_t field) const {
-  return of_texts_ ? kTextField : buffer_.spec(field);
+  return of_texts_ ? kTextField : buffer_.field_spec(field);
 }
 
 std::span<Group::Value> Queue::entry_values(std::size_t entry) {
