@@ -16,12 +16,14 @@
 #include "host/dane/process_objects.hpp"
 #include "host/platform/folder_dialog.hpp"
 #include "host/platform/open_file.hpp"
+#include "support/child_process.hpp"
 #include "support/database_fixture.hpp"
 
 namespace funkcja::exchange {
 namespace {
 
 namespace fs = std::filesystem;
+using funkcja::testing::content_of;
 using namespace funkcja::literals;
 
 class Export : public testing::DemoDatabase {
@@ -46,12 +48,6 @@ class Export : public testing::DemoDatabase {
     fs::permissions(dir_, fs::perms::owner_all, ec);
     fs::remove_all(dir_, ec);
     DemoDatabase::TearDown();
-  }
-  static std::string content_of(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
   }
   std::size_t files_in_folder() const {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_), {}));

@@ -16,12 +16,15 @@
 
 #include "frame/cp_literal.hpp"
 #include "host/dane/tables.hpp"
+#include "support/child_process.hpp"
 #include "support/database_fixture.hpp"
 
 namespace funkcja::exchange {
 namespace {
 
 namespace fs = std::filesystem;
+using funkcja::testing::content_of;
+using funkcja::testing::in_child;
 using namespace funkcja::literals;
 
 TEST(XmlLines, EachKindOfRow) {
@@ -42,21 +45,6 @@ TEST(XmlLines, EachKindOfRow) {
   for (const auto& r : rows) EXPECT_EQ(lines.line(r.kind, r.name, r.value), r.line) << r.kind;
 }
 
-// Runs body in a child process and gives its exit code (0 when body returned true); asked to,
-// the child drops to an unprivileged user, since file permissions bind root only so.
-int in_child(const std::function<bool()>& body, bool unprivileged = false) {
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    if (unprivileged && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
-      ::_exit(3);
-    }
-    ::_exit(body() ? 0 : 1);
-  }
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 class XmlWriter : public testing::DemoDatabase {
  protected:
   void SetUp() override {
@@ -73,12 +61,6 @@ class XmlWriter : public testing::DemoDatabase {
     fs::permissions(dir_, fs::perms::owner_all, ec);
     fs::remove_all(dir_, ec);
     DemoDatabase::TearDown();
-  }
-  static std::string content_of(const std::string& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
   }
   static void write(const std::string& p, const std::string& content) {
     std::ofstream(p, std::ios::binary) << content;

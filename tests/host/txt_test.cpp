@@ -15,38 +15,18 @@
 
 #include "funkcja/objects.hpp"
 #include "host/dane/tables.hpp"
+#include "support/child_process.hpp"
 #include "support/database_fixture.hpp"
 
 namespace funkcja::dane {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string content_of(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using funkcja::testing::content_of;
+using funkcja::testing::in_child;
 
 void write(const fs::path& p, const std::string& content) {
   std::ofstream(p, std::ios::binary) << content;
-}
-
-// Runs body in a child process and gives its exit code (0 when body returned true). Asked to,
-// the child drops to an unprivileged user when this process is root, since file permissions
-// bind root only through another user.
-int in_child(const std::function<bool()>& body, bool unprivileged = false) {
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    if (unprivileged && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
-      ::_exit(3);
-    }
-    ::_exit(body() ? 0 : 1);
-  }
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 class TxtTable : public ::testing::Test {
