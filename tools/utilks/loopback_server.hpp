@@ -1,6 +1,7 @@
-// A minimal HTTP/1.1 server on 127.0.0.1 for the rate clients' tests and the demo: it answers
-// each GET with what the handler returns for the request's path (with its query), one
-// connection at a time, and closes the connection after each answer. Header-only, POSIX
+// A minimal HTTP/1.1 server on 127.0.0.1 for the clients' tests and the demo: it answers each
+// request with what the handler returns for the request's path (with its query) or, for a
+// handler that takes the whole request, for its method, path, header lines and body; one
+// connection at a time, and it closes the connection after each answer. Header-only, POSIX
 // sockets, no dependency. The port is chosen by the system.
 #pragma once
 
@@ -11,7 +12,9 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cctype>
 #include <chrono>
+#include <cstdlib>
 #include <functional>
 #include <mutex>
 #include <stdexcept>
@@ -28,11 +31,51 @@ struct LoopbackReply {
   int delay_ms = 0;  // wait this long before answering (a slow server)
 };
 
+struct LoopbackRequest {
+  std::string method;
+  std::string path;
+  std::string head;  // the request line and header lines as received
+  std::string body;
+
+  // The value of a header line (name compared without regard to case), or empty text.
+  std::string header(const std::string& name) const {
+    std::size_t line = head.find("\r\n");
+    while (line != std::string::npos && line + 2 < head.size()) {
+      const std::size_t start = line + 2;
+      const std::size_t end = head.find("\r\n", start);
+      const std::string text = head.substr(start, end == std::string::npos ? end : end - start);
+      const std::size_t colon = text.find(':');
+      if (colon == name.size() && equal_letters(text.substr(0, colon), name)) {
+        const std::size_t value = text.find_first_not_of(' ', colon + 1);
+        return value == std::string::npos ? std::string() : text.substr(value);
+      }
+      line = end;
+    }
+    return {};
+  }
+
+ private:
+  static bool equal_letters(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+      if (std::tolower(static_cast<unsigned char>(a[i])) !=
+          std::tolower(static_cast<unsigned char>(b[i])))
+        return false;
+    }
+    return true;
+  }
+};
+
 class LoopbackServer {
  public:
   using Handler = std::function<LoopbackReply(const std::string& path)>;
+  using RequestHandler = std::function<LoopbackReply(const LoopbackRequest& request)>;
 
-  explicit LoopbackServer(Handler handler) : handler_(std::move(handler)) {
+  explicit LoopbackServer(Handler handler)
+      : LoopbackServer(RequestHandler(
+            [h = std::move(handler)](const LoopbackRequest& r) { return h(r.path); })) {}
+
+  explicit LoopbackServer(RequestHandler handler) : handler_(std::move(handler)) {
     listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (listener_ < 0) throw std::runtime_error("socket");
     sockaddr_in addr{};
@@ -97,13 +140,28 @@ class LoopbackServer {
     // "GET /path HTTP/1.1"
     const auto first = request.find(' ');
     const auto second = request.find(' ', first + 1);
-    if (first == std::string::npos || second == std::string::npos) return;
-    const std::string path = request.substr(first + 1, second - first - 1);
+    const auto end_of_head = request.find("\r\n\r\n");
+    if (first == std::string::npos || second == std::string::npos ||
+        end_of_head == std::string::npos)
+      return;
+    LoopbackRequest r;
+    r.method = request.substr(0, first);
+    r.path = request.substr(first + 1, second - first - 1);
+    r.head = request.substr(0, end_of_head);
+    r.body = request.substr(end_of_head + 4);
+    const std::size_t length = std::strtoul(r.header("Content-Length").c_str(), nullptr, 10);
+    while (r.body.size() < length && r.body.size() < (1u << 20)) {
+      if (stop_ || std::chrono::steady_clock::now() > give_up) return;
+      if (!wait_readable(fd, 50)) continue;
+      const ssize_t n = ::recv(fd, buffer, sizeof buffer, 0);
+      if (n <= 0) return;
+      r.body.append(buffer, static_cast<std::size_t>(n));
+    }
     {
       std::lock_guard lock(mutex_);
-      requests_.push_back(path);
+      requests_.push_back(r.path);
     }
-    const LoopbackReply reply = handler_(path);
+    const LoopbackReply reply = handler_(r);
     for (int waited = 0; waited < reply.delay_ms && !stop_; waited += 10)
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
     const std::string head = "HTTP/1.1 " + std::to_string(reply.status) +
@@ -120,7 +178,7 @@ class LoopbackServer {
     }
   }
 
-  Handler handler_;
+  RequestHandler handler_;
   int listener_ = -1;
   int port_ = 0;
   std::atomic<bool> stop_{false};
