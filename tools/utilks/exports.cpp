@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ecb_client.hpp"
+#include "gus_window.hpp"
 #include "nbp_client.hpp"
 #include "rate_table.hpp"
 
@@ -13,6 +14,8 @@
 namespace {
 
 thread_local std::string answer;
+// The entity chosen in the calling thread's last search window (empty: none).
+thread_local std::string chosen_entity;
 
 // Nothing may unwind into the caller: any failure is the status "01".
 template <class Body>
@@ -48,4 +51,19 @@ UTILKS_EXPORT const char* PobierzKursyECBwartosc() {
 UTILKS_EXPORT const char* PobierzKursyECBwartoscNaDzien(const char* day) {
   return answer_of(
       [day] { return day != nullptr ? utilks::ecb_on_day(day) : std::string(utilks::kFailed); });
+}
+
+// Shows the register's search window; what the user chose waits for PobierzGUSwartosc.
+UTILKS_EXPORT void PobierzGUSokno() {
+  try {
+    chosen_entity.clear();
+    chosen_entity = utilks::gus::run_search_window();
+  } catch (...) {
+    chosen_entity.clear();
+  }
+}
+
+// The entity chosen in the last search window as XML (see gus_record.hpp), or empty text.
+UTILKS_EXPORT const char* PobierzGUSwartosc() {
+  return chosen_entity.c_str();
 }

@@ -28,6 +28,9 @@ Settings current_settings() {
   Settings s;
   s.nbp_url = text_or("FUNKCJA_NBP_URL", "https://api.nbp.pl/api/exchangerates/tables/A");
   s.ecb_url = text_or("FUNKCJA_ECB_URL", "https://www.ecb.europa.eu/stats/eurofxref");
+  s.gus_url = text_or("FUNKCJA_GUS_URL",
+                      "https://wyszukiwarkaregontest.stat.gov.pl/wsBIR/UslugaBIRzewnPubl.svc");
+  s.gus_key = text_or("FUNKCJA_GUS_KEY", "abcde12345abcde12345");
   s.timeout_ms = millis_or("FUNKCJA_RATES_TIMEOUT_MS", 30000);
   s.connect_ms = millis_or("FUNKCJA_RATES_CONNECT_MS", 10000);
   return s;

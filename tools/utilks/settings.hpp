@@ -6,6 +6,10 @@
 //   FUNKCJA_ECB_URL         ECB reference rates https://www.ecb.europa.eu/stats/eurofxref
 //   FUNKCJA_RATES_TIMEOUT_MS whole request, ms  30000
 //   FUNKCJA_RATES_CONNECT_MS connecting, ms     10000
+//   FUNKCJA_GUS_URL         GUS register (BIR 1.1), the public test service:
+//                             https://wyszukiwarkaregontest.stat.gov.pl/wsBIR/UslugaBIRzewnPubl.svc
+//   FUNKCJA_GUS_KEY         the user key of that service  abcde12345abcde12345 (the test key)
+// The register uses the same time-outs as the rate tables.
 #pragma once
 
 #include <string>
@@ -15,6 +19,8 @@ namespace utilks {
 struct Settings {
   std::string nbp_url;  // without a trailing slash
   std::string ecb_url;  // without a trailing slash
+  std::string gus_url;  // the service's address, without a trailing slash
+  std::string gus_key;
   long timeout_ms = 0;
   long connect_ms = 0;
 };
