@@ -1,6 +1,7 @@
 #include "demo.hpp"
 
 #include "demo_rates.hpp"
+#include "gus_demo.hpp"
 #include "window_script.hpp"
 
 #include <string>
@@ -188,6 +189,7 @@ int demo(const Host& host, std::ostream& out) {
     }
   }
   demo_rates(host, out);
+  demo_gus(host, out);
   out << "\nWszystkie procedury: funkcja list\n";
   return 0;
 }

@@ -1,0 +1,52 @@
+#include "gus_demo.hpp"
+
+#include <dlfcn.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "../utilks/recorded_register.hpp"
+#include "window_script.hpp"
+
+namespace funkcja::cli {
+
+// As the rate download: the utility library lies beside libfunkcja, whose folder becomes
+// $GLO:LOCALPATH; the register's address is pointed at the loopback server, and the search
+// window is answered by a script (search by NIP, choose the row found).
+void demo_gus(const Host& host, std::ostream& out) {
+  if (!host.exported("PODAJDANEGUS")) return;
+  Dl_info info{};
+  if (dladdr(host.function("PODAJDANEGUS"), &info) == 0 || info.dli_fname == nullptr) return;
+  std::string folder = info.dli_fname;
+  folder.erase(folder.find_last_of('/') == std::string::npos ? 0 : folder.find_last_of('/'));
+  if (folder.empty()) folder = ".";
+  const std::string global = "GLO_LOCALPATH";
+  const auto set_global =
+      reinterpret_cast<int (*)(fk_text, fk_text)>(host.function("fk_global_set"));
+  if (set_global(fk_text{global.data(), global.size()}, fk_text{folder.data(), folder.size()}) == 0)
+    return;
+  utilks::LoopbackServer server(
+      [](const utilks::LoopbackRequest& r) { return utilks::recorded_register::reply(r); });
+  setenv("FUNKCJA_GUS_URL", (server.url() + "/wsBIR/UslugaBIRzewnPubl.svc").c_str(), 1);
+  setenv("FUNKCJA_GUS_KEY", utilks::recorded_register::kKey, 1);
+  out << "\n== Dane kontrahenta z rejestru GUS (nagrana odpowiedź z serwera " << server.url()
+      << ") ==\n";
+  const std::vector<std::string> actions = {"type 1234563218", "click Szukaj", "click Wybierz"};
+  out << "  PODAJDANEGUS(kontrahent) [\"type 1234563218\", \"click Szukaj\", \"click Wybierz\"]"
+      << std::flush;
+  Json fields = Json::array();
+  for (const char* name :
+       {"NAZWA", "NAZWA_SKROCONA", "NIP", "REGON", "KRS", "KOD_POCZTOWY", "MIEJSCOWOSC", "ULICA",
+        "NR_DOMU", "NR_LOKALU", "POCZTA", "GMINA", "POWIAT", "WOJEWODZTWO", "KRAJ", "TELEFON",
+        "EMAIL", "WWW"}) {
+    fields.push_back({{"name", std::string("KON:") + name}, {"type", "text"}, {"size", 120}});
+  }
+  start_window_script(host, WindowScript{actions, ""});
+  const Json outcome = host.call(host.procedure("PODAJDANEGUS"), {Json{{"group", fields}}});
+  out << " = " << plain(outcome["result"]) << '\n';
+  for (const auto& [param, value] : outcome["out"].items()) out << "    " << value.dump() << '\n';
+  unsetenv("FUNKCJA_GUS_URL");
+  unsetenv("FUNKCJA_GUS_KEY");
+}
+
+}  // namespace funkcja::cli
