@@ -35,16 +35,21 @@ void demo_gus(const Host& host, std::ostream& out) {
   out << "  PODAJDANEGUS(kontrahent) [\"type 1234563218\", \"click Szukaj\", \"click Wybierz\"]"
       << std::flush;
   Json fields = Json::array();
-  for (const char* name :
-       {"NAZWA", "NAZWA_SKROCONA", "NIP", "REGON", "KRS", "KOD_POCZTOWY", "MIEJSCOWOSC", "ULICA",
-        "NR_DOMU", "NR_LOKALU", "POCZTA", "GMINA", "POWIAT", "WOJEWODZTWO", "KRAJ", "TELEFON",
-        "EMAIL", "WWW"}) {
-    fields.push_back({{"name", std::string("KON:") + name}, {"type", "text"}, {"size", 120}});
+  for (const char* name : {"NAZWA", "NAZWA_SKROCONA", "NIP", "REGON", "KRS", "KOD_POCZTOWY",
+                           "MIEJSCOWOSC", "ULICA", "NR_DOMU", "NR_LOKALU", "POCZTA", "GMINA",
+                           "POWIAT", "WOJEWODZTWO", "KRAJ", "TELEFON", "EMAIL", "WWW"}) {
+    fields.push_back({{"name", std::string("KON:") + name}, {"type", "text"}, {"size", 120u}});
   }
   start_window_script(host, WindowScript{actions, ""});
   const Json outcome = host.call(host.procedure("PODAJDANEGUS"), {Json{{"group", fields}}});
   out << " = " << plain(outcome["result"]) << '\n';
-  for (const auto& [param, value] : outcome["out"].items()) out << "    " << value.dump() << '\n';
+  for (const auto& [param, state] : outcome["out"].items()) {
+    if (!state.contains("group")) continue;
+    for (const Json& field : state["group"]) {
+      out << "    " << field.value("name", "") << " = " << field.value("value", Json("")).dump()
+          << '\n';
+    }
+  }
   unsetenv("FUNKCJA_GUS_URL");
   unsetenv("FUNKCJA_GUS_KEY");
 }

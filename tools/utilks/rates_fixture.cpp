@@ -1,8 +1,10 @@
-// Serves the recorded NBP and ECB tables on 127.0.0.1 and points the utility library at them.
+// Serves the recorded NBP and ECB tables and the recorded GUS register answers on 127.0.0.1
+// and points the utility library at them.
 //
-//   rates_fixture                 prints the two addresses and serves until interrupted
-//   rates_fixture COMMAND ARG...  runs the command with FUNKCJA_NBP_URL and FUNKCJA_ECB_URL set
-//                                 to the fixture, and exits with its status
+//   rates_fixture                 prints the addresses and serves until interrupted
+//   rates_fixture COMMAND ARG...  runs the command with FUNKCJA_NBP_URL, FUNKCJA_ECB_URL,
+//                                 FUNKCJA_GUS_URL and FUNKCJA_GUS_KEY set to the fixture, and
+//                                 exits with its status
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -10,16 +12,24 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "recorded_register.hpp"
 #include "recorded_tables.hpp"
 
 int main(int argc, char** argv) {
-  utilks::LoopbackServer server(&utilks::recorded::reply);
+  utilks::LoopbackServer server([](const utilks::LoopbackRequest& r) {
+    return r.path.rfind("/wsBIR/", 0) == 0 ? utilks::recorded_register::reply(r)
+                                           : utilks::recorded::reply(r.path);
+  });
   const std::string nbp = server.url() + "/nbp";
   const std::string ecb = server.url() + "/ecb";
+  const std::string gus = server.url() + "/wsBIR/UslugaBIRzewnPubl.svc";
   setenv("FUNKCJA_NBP_URL", nbp.c_str(), 1);
   setenv("FUNKCJA_ECB_URL", ecb.c_str(), 1);
+  setenv("FUNKCJA_GUS_URL", gus.c_str(), 1);
+  setenv("FUNKCJA_GUS_KEY", utilks::recorded_register::kKey, 1);
   if (argc < 2) {
-    std::printf("FUNKCJA_NBP_URL=%s\nFUNKCJA_ECB_URL=%s\n", nbp.c_str(), ecb.c_str());
+    std::printf("FUNKCJA_NBP_URL=%s\nFUNKCJA_ECB_URL=%s\nFUNKCJA_GUS_URL=%s\nFUNKCJA_GUS_KEY=%s\n",
+                nbp.c_str(), ecb.c_str(), gus.c_str(), utilks::recorded_register::kKey);
     std::fflush(stdout);
     sigset_t set;
     sigemptyset(&set);
