@@ -104,7 +104,7 @@ TEST(GusWindow, FillsTheContractorGroupFromTheChosenEntity) {
   const std::vector<Case> cases = {
       {"NIP, Szukaj, Wybierz",
        rec::kKey,
-       {"type 123-456-32-18", "click Szukaj", "click Wybierz"},
+       {"type PL 123-456-32-18", "click Szukaj", "click Wybierz"},
        1,
        company,
        {},

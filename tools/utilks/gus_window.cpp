@@ -91,7 +91,8 @@ struct SearchWindow {
       warn(kBadKrs);
     } else {
       kind = SearchKind::kNip;
-      const std::string cleaned = string_of(api.oczysc_nip(text_of(typed)));
+      std::string cleaned = string_of(api.oczysc_nip(text_of(typed)));
+      if (cleaned.rfind("PL", 0) == 0) cleaned.erase(0, 2);  // the EU VAT form of a Polish NIP
       auto d = digits_of(cleaned);
       if (d && d->size() == 10 && api.spr_nip(text_of(*d)) == 1) return d;
       warn(kBadNip);
