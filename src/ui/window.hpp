@@ -115,6 +115,14 @@ class Window {
   void post(std::int32_t event_number, std::int32_t control = 0, std::int32_t key_code = 0);
   // Ends the modal run once the current event is done.
   void close();
+
+  // ---- The embedded web browser (a control of type kBrowser) ----
+  // Each loads a page in the browser control and has the backend show it; false, and nothing
+  // loaded, when the control is not a browser or there is nowhere to go (BrowserState).
+  bool browser_navigate(std::int32_t browser, std::string_view address);
+  bool browser_back(std::int32_t browser);
+  bool browser_forward(std::int32_t browser);
+  bool browser_refresh(std::int32_t browser);
   // Called while handling the close-window event: the window stays open.
   void keep_open() { keep_open_ = true; }
   bool closed() const { return closed_; }
