@@ -115,6 +115,10 @@ class Window {
   void post(std::int32_t event_number, std::int32_t control = 0, std::int32_t key_code = 0);
   // Ends the modal run once the current event is done.
   void close();
+  // Called while handling the close-window event: the window stays open.
+  void keep_open() { keep_open_ = true; }
+  bool closed() const { return closed_; }
+  bool opened() const { return opened_; }
 
   // ---- The embedded web browser (a control of type kBrowser) ----
   // Each loads a page in the browser control and has the backend show it; false, and nothing
@@ -123,10 +127,6 @@ class Window {
   bool browser_back(std::int32_t browser);
   bool browser_forward(std::int32_t browser);
   bool browser_refresh(std::int32_t browser);
-  // Called while handling the close-window event: the window stays open.
-  void keep_open() { keep_open_ = true; }
-  bool closed() const { return closed_; }
-  bool opened() const { return opened_; }
 
   // ---- The user's input, from the backend ----
   void user_key(std::int32_t key_code);

@@ -26,11 +26,7 @@ class WindowBackend {
   // is the control's own: a toolkit backend loads the address into its web view, keeping script
   // errors quiet when control.browser.silent is set, and does not keep a history of its own.
   // Called on the window's thread, inside the step that caused it.
-  virtual void page_load(Window& window, std::int32_t browser, PageLoad why) {
-    (void)window;
-    (void)browser;
-    (void)why;
-  }
+  virtual void page_load(Window& /*window*/, std::int32_t /*browser*/, PageLoad /*why*/) {}
 };
 
 // The backend of the Env in use, or the headless driver.
