@@ -269,3 +269,9 @@ UPDATE KONTRAHENT SET ID_RACHUNKU = 21 WHERE id_kontrahenta = 6;
 INSERT INTO ADRESY_PRACOWNIKA (id_pracownika, ulica, nr_domu, nr_lokalu, kod_pocztowy, miejscowosc, data_od) VALUES
  (3, 'ul. Długa', '5', '3', '00-238', 'Warszawa', 82184);
 -- ---- end of company, office and contractor lookups ----
+-- ---- Program desktop ----
+-- The desktop's settings are user options; the desktop adds a user's rows when it first saves.
+INSERT INTO OPCJE VALUES
+ (260, 'Pulpit informacyjny: ukryj listę po wybraniu opcji', 0, 13),
+ (261, 'Pulpit informacyjny: uruchom na starcie', 0, 14);
+-- ---- end of program desktop ----

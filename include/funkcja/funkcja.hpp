@@ -23,3 +23,4 @@
 #include "funkcja/words.hpp"
 #include "funkcja/calendar_windows.hpp"
 #include "funkcja/window_builder.hpp"
+#include "funkcja/desktop.hpp"

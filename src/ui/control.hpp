@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/browser_state.hpp"
 #include "ui/keys.hpp"
 
 namespace funkcja::ui {
@@ -71,6 +72,9 @@ struct Control {
   // Trapped keys by position (1..255): a trapped key raises the alert-key event instead of
   // acting inside the control.
   std::map<std::int32_t, std::int32_t> alerts;
+
+  // The embedded web browser (control_type::kBrowser): its pages and the one it shows.
+  BrowserState browser;
 
   bool traps(std::int32_t key) const {
     for (const auto& [position, trapped] : alerts) {

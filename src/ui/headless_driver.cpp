@@ -138,7 +138,13 @@ const Control* WindowSnapshot::by_text(std::string_view text) const {
 std::string describe_control(const Control& c, bool focused) {
   std::string line = "#" + std::to_string(c.number) + " " + std::string(control_type::name(c.type));
   if (c.hidden) return line + " hidden";
-  if (!c.text.empty() || c.type != control_type::kImage) line += " " + quoted(c.text);
+  if (c.type == control_type::kBrowser) {
+    line += " " + quoted(c.browser.address()) + " page=" + std::to_string(c.browser.position) +
+            "/" + std::to_string(c.browser.history.size());
+    if (c.browser.silent) line += " silent";
+  } else if (!c.text.empty() || c.type != control_type::kImage) {
+    line += " " + quoted(c.text);
+  }
   if (!c.icon.empty()) line += " icon=" + quoted(c.icon);
   if (c.type == control_type::kCheck || c.type == control_type::kRadio ||
       c.type == control_type::kSpin) {
@@ -197,6 +203,7 @@ void HeadlessDriver::clear() {
   script_.clear();
   history_.clear();
   transcript_.clear();
+  page_loads_.clear();
 }
 
 void HeadlessDriver::set_echo(bool on) {
@@ -266,6 +273,10 @@ void HeadlessDriver::record(const Window& w, std::string_view step, bool full,
       text = "  > " + utf8(step) + "\n";
       if (before != nullptr && !(before->rect == s.rect)) text += "  ~ window " + geometry + "\n";
     }
+    if (const auto loads = page_loads_.find(&w); loads != page_loads_.end()) {
+      text += loads->second;
+      page_loads_.erase(loads);
+    }
     for (std::size_t i = 0; i < s.controls.size(); ++i) {
       const Control& c = s.controls[i];
       const std::string& line = shown.controls[i];
@@ -290,6 +301,16 @@ void HeadlessDriver::record(const Window& w, std::string_view step, bool full,
     platform::shown_record().window_changed(shown_id, std::move(shown));
   }
   if (observer) observer(w, s);
+}
+
+void HeadlessDriver::page_load(Window& w, std::int32_t browser, PageLoad why) {
+  const Control* c = w.find(browser);
+  if (c == nullptr) return;
+  static constexpr const char* kWhy[] = {"navigate", "back", "forward", "refresh"};
+  const std::string text = "  * #" + std::to_string(browser) + " browser " +
+                           kWhy[static_cast<int>(why)] + " " + quoted(c->browser.address()) + "\n";
+  std::lock_guard lock(mutex_);
+  page_loads_[&w] += text;  // written after the step that caused it
 }
 
 void HeadlessDriver::run_modal(Window& w) {

@@ -12,6 +12,10 @@
 //   size W H         the user resizes the window
 //   close            the window's close box
 //
+// A browser control's page loads are written to the transcript as they happen ("  * #9 browser
+// navigate "https://..."), several in one step included; its description shows the address it
+// shows and its place in the history.
+//
 // Every window is also kept in the record of what was shown (host/platform/shown_record.hpp):
 // its controls as they stood after the last step and the step that closed it.
 //
@@ -24,6 +28,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -65,6 +70,7 @@ struct WindowSnapshot {
 class HeadlessDriver : public WindowBackend {
  public:
   void run_modal(Window& window) override;
+  void page_load(Window& window, std::int32_t browser, PageLoad why) override;
 
   void push(Action action);
   // Parses and queues one line; false (nothing queued) when it is not an action. Blank lines
@@ -91,6 +97,7 @@ class HeadlessDriver : public WindowBackend {
   std::deque<Action> script_;
   std::deque<WindowSnapshot> history_;
   std::string transcript_;
+  std::map<const Window*, std::string> page_loads_;  // since the window's last snapshot
   bool echo_ = false;
   std::function<void(const Window&, const WindowSnapshot&)> observer_;
 };

@@ -160,6 +160,8 @@ std::string_view control_type::name(std::int32_t type) {
       return "dropcombo";
     case kRichText:
       return "richtext";
+    case kBrowser:
+      return "browser";
     default:
       return "control";
   }

@@ -86,6 +86,9 @@ inline constexpr std::int32_t kOle = 30;  // an embedded component, e.g. the web
 inline constexpr std::int32_t kDropList = 33;
 inline constexpr std::int32_t kDropCombo = 34;
 inline constexpr std::int32_t kRichText = 40;
+// The embedded web browser. On Windows it is an OLE control (kOle) holding the system's
+// browser component; here it has a type of its own, so a backend knows to show a page.
+inline constexpr std::int32_t kBrowser = 0x100;
 
 // "button", "list" ... for transcripts.
 std::string_view name(std::int32_t type);

@@ -120,6 +120,14 @@ class Window {
   bool closed() const { return closed_; }
   bool opened() const { return opened_; }
 
+  // ---- The embedded web browser (a control of type kBrowser) ----
+  // Each loads a page in the browser control and has the backend show it; false, and nothing
+  // loaded, when the control is not a browser or there is nowhere to go (BrowserState).
+  bool browser_navigate(std::int32_t browser, std::string_view address);
+  bool browser_back(std::int32_t browser);
+  bool browser_forward(std::int32_t browser);
+  bool browser_refresh(std::int32_t browser);
+
   // ---- The user's input, from the backend ----
   void user_key(std::int32_t key_code);
   void user_type(std::string_view text);  // into the focused control

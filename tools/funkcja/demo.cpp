@@ -129,6 +129,11 @@ const std::vector<Section>& tour() {
         {"KALENDARZ", {"0", "0", "82523"}, {"key Right", "key Enter"}},
         {"INFOKRES", {"82185", "0"}},
         {"INFOKRES", {"82545", "0"}}}},
+      {"Pulpit informacyjny (okno sterowane skryptem; strony przeglądarki na stderr)",
+       {{"PULPITPROGRAMU",
+         {""},
+         {"click Sklep internetowy", "click Zgłoszenia serwisowe", "key Ctrl+Left",
+          "key Ctrl+Right", "click Zamknij pulpit informacyjny"}}}},
   };
   return sections;
 }
