@@ -270,16 +270,17 @@ INSERT INTO ADRESY_PRACOWNIKA (id_pracownika, ulica, nr_domu, nr_lokalu, kod_poc
  (3, 'ul. Długa', '5', '3', '00-238', 'Warszawa', 82184);
 -- ---- end of company, office and contractor lookups ----
 
--- ---- Tree filters and budget dictionaries ----
--- The filterable fields of the VAT register U (24), the documents (1), contractors (5),
--- settlements (30) and the budget (36); a saved default tree of settlements whose branch
--- values carry their own apostrophes; a task-budget dictionary and a paragraph of the budget
--- account structure.
+-- ---- Tree filters ----
+-- The filterable fields of the VAT register D (22), the documents (1), contractors (5),
+-- settlements (30) and the budget (36), and a saved default tree of settlements whose branch
+-- values carry their own apostrophes.
 INSERT INTO BROWSER_POLA VALUES
- (24, 2, 'DATA_OKRESU', 'Okres', 'D'), (24, 7, 'CECHA_2', 'Wyróżnik 2', 'D'),
- (24, 17, 'CZY_MP', 'Rodzaj faktury', 'D'), (24, 18, 'ID_LATA_OBROT', 'Rok obrotowy (lista)', 'D'),
- (24, 19, 'ID_PACZKA', 'Dziennik', 'D'), (24, 20, 'ID_TYP_DOK', 'Typ dokumentu', 'D'),
- (24, 24, 'KWARTAL', 'Kwartał', 'D'),
+ (22, 1, 'ID_LATA_OBROT', 'Rok obrotowy', 'D'), (22, 2, 'DATA_OKRESU', 'Okres', 'D'),
+ (22, 3, 'ID_STAWKI', 'Stawka VAT', 'D'), (22, 4, 'ID_GRUPY', 'Grupa VAT', 'D'),
+ (22, 6, 'CECHA_1', 'Wyróżnik 1', 'D'), (22, 7, 'CECHA_2', 'Wyróżnik 2', 'D'),
+ (22, 17, 'CZY_MP', 'Rodzaj faktury', 'D'), (22, 18, 'ID_LATA_OBROT', 'Rok obrotowy (lista)', 'D'),
+ (22, 19, 'ID_PACZKA', 'Dziennik', 'D'), (22, 20, 'ID_TYP_DOK', 'Typ dokumentu', 'D'),
+ (22, 24, 'KWARTAL', 'Kwartał', 'D'),
  (1, 3, 'ID_UZYT', 'Użytkownik', 'D'), (1, 5, 'ZRODLO', 'Pochodzenie dokumentu', 'D'),
  (5, 1, 'ID_KLASYFIKACJI', 'Klasyfikacja', 'D'), (5, 2, 'PLATNIK_VAT', 'Płatnik VAT', 'D'),
  (5, 3, 'SYM_KRAJU', 'Kraj', 'D'),
@@ -293,10 +294,4 @@ INSERT INTO BROWSER_KONFIG (id_firmy, id_browsera, id_uzyt, nazwa_drzewa, lp, ik
  (1, 30, 'AKOWALSKA', 'Rozrachunki z kontrahentami', 2, 2, 'Należności', 2, 'RODZAJ', '''N''', '=', 0, 0, 1),
  (1, 30, 'AKOWALSKA', 'Rozrachunki z kontrahentami', 3, 2, 'W euro', 2, 'SYM_WALUTY', '''EUR''', '=', 0, 0, 1),
  (1, 30, 'AKOWALSKA', 'Pracownicy', 1, 2, 'Pracownicy', 1, 'TYP_KARTOTEKI', '''P''', '=', 0, 0, 0);
-INSERT INTO KARTOTEKA_UZYTKOWNIKA VALUES
- (4, 1, 'PODZ', 'Podzadania', 'PODZADANIA', 3, 3, 0, 'PODZADANIE', 0, 1, 4);
-INSERT INTO KARTOTEKA_UZYTKOWNIKA_POZ VALUES
- (5, 4, '01.01', 'Obsługa rady gminy', 0, 1, 0, 0);
-INSERT INTO SLOW_PLAN_KONT (id_lata_obrot, id_kartoteki, TYP, NR_KONTA, LP) VALUES
- (3, NULL, 'P', '501', 4);
--- ---- End of tree filters and budget dictionaries ----
+-- ---- End of tree filters ----

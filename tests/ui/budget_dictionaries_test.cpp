@@ -38,8 +38,7 @@ TEST_F(BudgetDictionaries, AccountStructureReloadsOnlyOnTheFlagOrAnotherYear) {
   const std::vector<std::string> expected = {
       std::string("0|Dział|Dział klasyfikacji budżetowej tradycyjnej|0|3|D|501|1"_cp),
       std::string("0|Rozdział|Rozdział klasyfikacji budżetowej tradycyjnej|0|5|R|501|2"_cp),
-      "1|PROJ|Projekty|1|3|S|501|3",
-      std::string("0|Paragraf|Paragraf klasyfikacji budżetowej tradycyjnej|0|4|P|501|4"_cp)};
+      "1|PROJ|Projekty|1|3|S|501|3"};
   const auto flag_now = [] {
     return dane::get_number(dane::Global::GGG_STRUKTURA_KONTA_ODSWIEZ_FLAGA);
   };
@@ -55,7 +54,7 @@ TEST_F(BudgetDictionaries, AccountStructureReloadsOnlyOnTheFlagOrAnotherYear) {
     std::int32_t year;
     std::size_t count;
   };
-  const Step steps[] = {{0, 3, 4}, {1, 3, 5}, {0, 3, 5}, {0, 2, 0}, {0, 3, 5}};
+  const Step steps[] = {{0, 3, 3}, {1, 3, 4}, {0, 3, 4}, {0, 2, 0}, {0, 3, 4}};
   for (const Step& s : steps) {
     flag(dane::Global::GGG_STRUKTURA_KONTA_ODSWIEZ_FLAGA, s.flag);
     BTZ_LADUJ_STRUKTURE_KONTA(s.year);
@@ -68,6 +67,8 @@ TEST_F(BudgetDictionaries, AccountStructureReloadsOnlyOnTheFlagOrAnotherYear) {
 TEST_F(BudgetDictionaries, DictionariesReloadOnTheFlagOrAnotherCompanyAndNameWhatIsMissing) {
   const std::string dzialania(
       "Brakuje pozycji słownika użytkownika oznaczonego jako \"Działania\"."_cp);
+  const std::string podzadania(
+      "Brakuje pozycji słownika użytkownika oznaczonego jako \"Podzadania\"."_cp);
   const std::string none(
       "Brakuje co najmniej jednego słownika użytkownika oznaczonego jako: \"Funkcje\",\"Zadania\","
       "\"Podzadania\",\"Działania\", który jest przeznaczony do dekretacji dokumentu."_cp);
@@ -80,8 +81,8 @@ TEST_F(BudgetDictionaries, DictionariesReloadOnTheFlagOrAnotherCompanyAndNameWha
     std::vector<std::string> boxes;
   };
   const Step steps[] = {
-      {1, 1, 0, 4, 0, {}},
-      {0, 1, 1, 4, 1, {dzialania}},
+      {1, 1, 0, 3, 0, {}},
+      {0, 1, 1, 3, 1, {podzadania, dzialania}},
       {0,
        2,
        1,
@@ -89,9 +90,8 @@ TEST_F(BudgetDictionaries, DictionariesReloadOnTheFlagOrAnotherCompanyAndNameWha
        1,
        {std::string("Brakuje pozycji słownika użytkownika oznaczonego jako \"Funkcje\"."_cp),
         std::string("Brakuje pozycji słownika użytkownika oznaczonego jako \"Zadania\"."_cp),
-        std::string("Brakuje pozycji słownika użytkownika oznaczonego jako \"Podzadania\"."_cp),
-        dzialania, none}},
-      {0, 1, 0, 4, 0, {}},
+        podzadania, dzialania, none}},
+      {0, 1, 0, 3, 0, {}},
   };
   for (const Step& s : steps) {
     platform::headless_message_box().clear();
@@ -108,10 +108,10 @@ TEST_F(BudgetDictionaries, DictionariesReloadOnTheFlagOrAnotherCompanyAndNameWha
   rows("insert into KARTOTEKA_UZYTKOWNIKA_POZ values (9, 3, 'X', 'Nowa', 0, 1, 0, 0)");
   rows("update KARTOTEKA_UZYTKOWNIKA set przeznaczenie = 3, lp = 9 where ID_KARTOTEKI = 3");
   EXPECT_EQ(BTZ_LADUJ_SLOWNIKI_GLO(), 0);
-  EXPECT_EQ(lines("$GGG:KARTOTEKA_U").size(), 4u);
+  EXPECT_EQ(lines("$GGG:KARTOTEKA_U").size(), 3u);
   flag(dane::Global::GGG_KARTOTEKA_U_ODSWIEZ_FLAGA, 1);
   BTZ_LADUJ_SLOWNIKI_GLO();
-  EXPECT_EQ(lines("$GGG:KARTOTEKA_U").size(), 6u);
+  EXPECT_EQ(lines("$GGG:KARTOTEKA_U").size(), 5u);
 }
 
 // The process-wide lists under concurrent loads, descriptions and tree loads: each list is
@@ -128,7 +128,7 @@ TEST_F(BudgetDictionaries, ListsStayWholeUnderConcurrentCalls) {
       FILTR_INFO(36, "ID_PACZKA=1");
       {
         auto list = dane::hold_queue("$GGG:KARTOTEKA_U");
-        if (list->count() != 0 && list->count() != 4) ++torn;
+        if (list->count() != 0 && list->count() != 3) ++torn;
       }
       {
         auto list = dane::hold_queue(dane::kFiltrDrzewoUni);
@@ -136,7 +136,7 @@ TEST_F(BudgetDictionaries, ListsStayWholeUnderConcurrentCalls) {
       }
       {
         auto list = dane::hold_queue("$GGG:STRUKTURA_KONTA");
-        if (list->count() != 0 && list->count() != 4) ++torn;
+        if (list->count() != 0 && list->count() != 3) ++torn;
       }
     }
     dane::close_thread_connection();
