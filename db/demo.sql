@@ -275,3 +275,29 @@ INSERT INTO OPCJE VALUES
  (260, 'Pulpit informacyjny: ukryj listę po wybraniu opcji', 0, 13),
  (261, 'Pulpit informacyjny: uruchom na starcie', 0, 14);
 -- ---- end of program desktop ----
+
+-- ---- Tree filters ----
+-- The filterable fields of the VAT register D (22), the documents (1), contractors (5),
+-- settlements (30) and the budget (36), and a saved default tree of settlements whose branch
+-- values carry their own apostrophes.
+INSERT INTO BROWSER_POLA VALUES
+ (22, 1, 'ID_LATA_OBROT', 'Rok obrotowy', 'D'), (22, 2, 'DATA_OKRESU', 'Okres', 'D'),
+ (22, 3, 'ID_STAWKI', 'Stawka VAT', 'D'), (22, 4, 'ID_GRUPY', 'Grupa VAT', 'D'),
+ (22, 6, 'CECHA_1', 'Wyróżnik 1', 'D'), (22, 7, 'CECHA_2', 'Wyróżnik 2', 'D'),
+ (22, 17, 'CZY_MP', 'Rodzaj faktury', 'D'), (22, 18, 'ID_LATA_OBROT', 'Rok obrotowy (lista)', 'D'),
+ (22, 19, 'ID_PACZKA', 'Dziennik', 'D'), (22, 20, 'ID_TYP_DOK', 'Typ dokumentu', 'D'),
+ (22, 24, 'KWARTAL', 'Kwartał', 'D'),
+ (1, 3, 'ID_UZYT', 'Użytkownik', 'D'), (1, 5, 'ZRODLO', 'Pochodzenie dokumentu', 'D'),
+ (5, 1, 'ID_KLASYFIKACJI', 'Klasyfikacja', 'D'), (5, 2, 'PLATNIK_VAT', 'Płatnik VAT', 'D'),
+ (5, 3, 'SYM_KRAJU', 'Kraj', 'D'),
+ (30, 1, 'TYP_KARTOTEKI', 'Rodzaj rozrachunku', 'D'), (30, 2, 'RODZAJ', 'Należność / zobowiązanie', 'D'),
+ (30, 3, 'STRONA', 'Strona', 'D'), (30, 5, 'SYM_WALUTY', 'Waluta', 'D'),
+ (30, 10, 'RNV:PRZELEW_INTER_ROZRACHUNEK', 'Przelew', 'D'),
+ (36, 1, 'BT_KLASYFIKACJA', 'Słownik budżetu', 'D'), (36, 2, 'BT_RODZAJ', 'Wydatki / dochody', 'D'),
+ (36, 5, 'ID_PACZKA', 'Dziennik', 'D'), (36, 6, 'ID_TYP_DOK', 'Typ dokumentu', 'D');
+INSERT INTO BROWSER_KONFIG (id_firmy, id_browsera, id_uzyt, nazwa_drzewa, lp, ikona, nazwa_galezi, poziom, pole_filtr, wart_pola, warunek, zakres_d, zakres_g, domyslny) VALUES
+ (1, 30, 'AKOWALSKA', 'Rozrachunki z kontrahentami', 1, 2, 'Kontrahenci', 1, 'TYP_KARTOTEKI', '''K''', '=', 0, 0, 1),
+ (1, 30, 'AKOWALSKA', 'Rozrachunki z kontrahentami', 2, 2, 'Należności', 2, 'RODZAJ', '''N''', '=', 0, 0, 1),
+ (1, 30, 'AKOWALSKA', 'Rozrachunki z kontrahentami', 3, 2, 'W euro', 2, 'SYM_WALUTY', '''EUR''', '=', 0, 0, 1),
+ (1, 30, 'AKOWALSKA', 'Pracownicy', 1, 2, 'Pracownicy', 1, 'TYP_KARTOTEKI', '''P''', '=', 0, 0, 0);
+-- ---- End of tree filters ----

@@ -170,5 +170,6 @@ FK_API void fk_iniclass_free(fk_iniclass* settings);
 #include "funkcja/c/calendar_windows.h"
 #include "funkcja/c/window_builder.h"
 #include "funkcja/c/desktop.h"
+#include "funkcja/c/tree_filters.h"
 
 #endif

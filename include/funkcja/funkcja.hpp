@@ -24,3 +24,4 @@
 #include "funkcja/calendar_windows.hpp"
 #include "funkcja/window_builder.hpp"
 #include "funkcja/desktop.hpp"
+#include "funkcja/tree_filters.hpp"

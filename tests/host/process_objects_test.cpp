@@ -63,7 +63,8 @@ TEST_F(ProcessObjects, AreFoundInEverySpellingWithTheirLayouts) {
   EXPECT_EQ(global_group("$GGG:XML_Q").handle(), nullptr);
   EXPECT_EQ(global_queue("GGG_NIE_MA").handle(), nullptr);
   EXPECT_EQ(global_object_names(),
-            "GGG_FILTR_DRZEWO_UNI\nDANE_OPIS_PRN\nGGG_XML_Q\nGGG_SPEC_EKSPORT\n");
+            "GGG_FILTR_DRZEWO_UNI\nDANE_OPIS_PRN\nGGG_XML_Q\nGGG_SPEC_EKSPORT\nGGG_KARTOTEKA_U\n"
+            "GGG_STRUKTURA_KONTA\n");
   // The library's own objects are never freed by the host's free calls.
   fk_queue_free(fk_global_queue(fk_cstr("$GGG:XML_Q")));
   fk_group_free(fk_global_group(fk_cstr("$GGG:SPEC_EKSPORT")));

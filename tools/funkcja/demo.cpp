@@ -134,6 +134,15 @@ const std::vector<Section>& tour() {
          {""},
          {"click Sklep internetowy", "click Zgłoszenia serwisowe", "key Ctrl+Left",
           "key Ctrl+Right", "click Zamknij pulpit informacyjny"}}}},
+      {"Drzewo filtrów przeglądarki (okna sterowane skryptem)",
+       {{"TREE_WYBIERZ_KONFIG", {"30", "1"}},
+        {"TREE_WYBIERZ_KONFIG", {"9", "1"}},
+        {"TREE_DODAJ_GALAZ", {"24", "2026"}, {"choose 2", "mouse 14", "key F10"}},
+        {"TREE_DODAJ_KONFIG", {"24", "Stawki VAT"}, {"key F10"}},
+        {"TREE_WYBIERZ_KONFIG", {"24", "0"}, {"choose 1", "key F10"}},
+        {"FILTR_INFO", {"36", "BT_KLASYFIKACJA like '750%' AND ID_PACZKA=1 AND DATA_OKRESU=82184"}},
+        {"BTZ_LADUJ_STRUKTURE_KONTA", {"3"}},
+        {"BTZ_LADUJ_SLOWNIKI_GLO", {}}}},
   };
   return sections;
 }

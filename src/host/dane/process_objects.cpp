@@ -61,6 +61,35 @@ const Definition kDefinitions[] = {
                      {"SE:UZUPELNIJ", FieldType::kByte, 0},
                      {"SE:DATA", FieldType::kText, 20}});
      }},
+    // The budget dictionaries and the account structure: one line per row of the statements
+    // that fill them (ui/budget_dictionaries.cpp), in the order of their columns.
+    {"$GGG:KARTOTEKA_U", true,
+     [] {
+       return specs({{"KU:ID_KARTOTEKI_POZ", FieldType::kInt32, 0},
+                     {"KU:ID_KARTOTEKI", FieldType::kInt32, 0},
+                     {"KU:KOD_KARTOTEKI", FieldType::kText, 50},
+                     {"KU:POLE1", FieldType::kText, 255},
+                     {"KU:POLE2N", FieldType::kText, 30},
+                     {"KU:ID_KARTOTEKI_P2", FieldType::kInt32, 0},
+                     {"KU:AKTYWNOSC", FieldType::kInt32, 0},
+                     {"KU:AKTYWNOSC_OD", FieldType::kDate, 0},
+                     {"KU:AKTYWNOSC_DO", FieldType::kDate, 0},
+                     {"KU:LP", FieldType::kInt32, 0},
+                     {"KU:PRZEZNACZENIE_PREDEF", FieldType::kText, 30},
+                     {"KU:PRZEZNACZENIE_STATUS", FieldType::kInt32, 0},
+                     {"KU:SYMBOL_KARTOTEKI", FieldType::kText, 50}});
+     }},
+    {"$GGG:STRUKTURA_KONTA", true,
+     [] {
+       return specs({{"SK:ID_KARTOTEKI", FieldType::kInt32, 0},
+                     {"SK:SYMBOL_KARTOTEKI", FieldType::kText, 50},
+                     {"SK:NAZWA_KARTOTEKI", FieldType::kText, 255},
+                     {"SK:ANALITYKA_TYP", FieldType::kInt32, 0},
+                     {"SK:ANALITYKA_DLUGOSC", FieldType::kInt32, 0},
+                     {"SK:TYP", FieldType::kText, 1},
+                     {"SK:NR_KONTA", FieldType::kText, 50},
+                     {"SK:LP", FieldType::kInt32, 0}});
+     }},
 };
 constexpr std::size_t kCount = std::size(kDefinitions);
 
