@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,12 +24,20 @@ inline ProcessResult run_process(const std::string& program, const std::vector<s
   // Close-on-exec pipes: when several threads start programs at once, a child must not keep
   // another child's pipe ends open, or that child never sees the end of its input and its
   // parent never sees the end of its output.
+  // A program that exits before reading all its input (a refused command line, say) closes the
+  // pipe under the writer: that must end the writing, not kill the test with SIGPIPE.
+  static const bool sigpipe_ignored = [] {
+    ::signal(SIGPIPE, SIG_IGN);
+    return true;
+  }();
+  (void)sigpipe_ignored;
   int in[2], out[2], err[2];
   if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0) {
     return {};
   }
   const pid_t pid = ::fork();
   if (pid == 0) {
+    ::signal(SIGPIPE, SIG_DFL);  // an ignored signal would stay ignored across exec
     ::dup2(in[0], 0);
     ::dup2(out[1], 1);
     ::dup2(err[1], 2);
