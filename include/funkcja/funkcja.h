@@ -168,5 +168,6 @@ FK_API void fk_iniclass_free(fk_iniclass* settings);
 #include "funkcja/c/windows.h"
 #include "funkcja/c/words.h"
 #include "funkcja/c/calendar_windows.h"
+#include "funkcja/c/browse_config.h"
 
 #endif

@@ -22,3 +22,4 @@
 #include "funkcja/windows.hpp"
 #include "funkcja/words.hpp"
 #include "funkcja/calendar_windows.hpp"
+#include "funkcja/browse_config.hpp"

@@ -128,6 +128,11 @@ const std::vector<Section>& tour() {
         {"KALENDARZ", {"0", "0", "82523"}, {"key Right", "key Enter"}},
         {"INFOKRES", {"82185", "0"}},
         {"INFOKRES", {"82545", "0"}}}},
+      {"Konfiguracja kolumn przeglądarek (okno sterowane skryptem)",
+       {{"KONFIGURACJA_OKNA", {"2", "7", ""}},
+        {"KONFIGURACJA_OKNA", {"1", "5", ""}, {"choose 3", "key Ctrl+U", "key F10"}},
+        {"KONFIGURACJA_OKNA", {"2", "5", ""}},
+        {"KONFIGURACJA_OKNA_PUNKTY", {"1", "21", "800", "600"}}}},
   };
   return sections;
 }
