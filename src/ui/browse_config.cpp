@@ -69,10 +69,9 @@ bool run_step(dane::QueryTable& t, std::string_view statement) {
 bool replace_stored(std::int32_t browse, std::int32_t user, const Config& rows) {
   dane::QueryTable& t = dane::thread_tables().VAX_FK;
   if (!run_step(t, "begin transaction")) return false;
-  bool ok = true;
   sql::Statement remove("delete from BROWSER_UZYTKOWNIK_KONF where id_browsera=");
   remove.number(browse).text(" AND id_uzytkownika=").number(user);
-  ok = run_step(t, remove);
+  bool ok = run_step(t, remove);
   std::int32_t number = 0;
   for (const ConfigRow& r : rows) {
     if (!ok) break;
