@@ -357,6 +357,36 @@ TEST_F(BrowseConfig, AFailureInTheMiddleOfASaveLeavesThePreviousRowsWhole) {
   EXPECT_EQ(error_of("commit transaction") != "", true);
 }
 
+// The transaction statements the save relies on, as the embedded database carries them out.
+TEST_F(BrowseConfig, TransactionStatementsKeepOrUndoTheirWrites) {
+  const std::string insert =
+      "insert into BROWSER_UZYTKOWNIK_KONF(ID_BROWSERA,ID_UZYTKOWNIKA,KOLEJNOSC,CZY_AKTYWNA,"
+      "FORMAT_KOLUMNY) values(77,2,1,1,'x')";
+  const struct {
+    std::vector<std::string> statements;
+    std::vector<bool> fails;
+    std::size_t rows_after;
+  } cases[] = {
+      {{"begin transaction", insert, "rollback transaction"}, {false, false, false}, 0},
+      {{"begin tran", insert, "commit"}, {false, false, false}, 1},
+      // Inner BEGIN and COMMIT only count; ROLLBACK undoes the outer transaction too.
+      {{"BEGIN TRANSACTION", "begin transaction", insert, "commit transaction", "rollback work"},
+       {false, false, false, false, false},
+       0},
+      {{"commit transaction", "rollback", "begin", "begin transaction zapis"},
+       {true, true, true, true},
+       0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.statements.back());
+    for (std::size_t i = 0; i < c.statements.size(); ++i) {
+      EXPECT_EQ(error_of(c.statements[i]).empty(), !c.fails[i]) << c.statements[i];
+    }
+    EXPECT_EQ(stored(77).size(), c.rows_after);
+    ASSERT_EQ(error_of("delete from BROWSER_UZYTKOWNIK_KONF where ID_BROWSERA=77"), "");
+  }
+}
+
 TEST_F(BrowseConfig, AColumnNameWithAnApostropheIsStoredAsWritten) {
   const std::string current = "50L(2)|M~Nr d'ok~C(0)@s9@#1#";
   store(1999, 2, {{1, "40L(2)|M~Symbol~C(0)@s9@#1#"}});
