@@ -32,7 +32,7 @@ bool store_configuration() {
     funkcja::EXECSQL(
         "insert into BROWSER_UZYTKOWNIK_KONF(ID_BROWSERA,ID_UZYTKOWNIKA,KOLEJNOSC,CZY_AKTYWNA,"
         "FORMAT_KOLUMNY) values(19,2," +
-        std::to_string(n) + "," + (n % 3 == 0 ? "0" : "1") + ",'" + c.spec + "')");
+        std::to_string(n) + "," + (n % 3 == 0 ? "0" : "1") + ",'" + c.format + "')");
     if (funkcja::dane::thread_tables().ZAPYTANIESQL.error_code() != 0) return false;
   }
   return n == 35;

@@ -2,7 +2,7 @@
 // settings of the browse's window.
 //
 // A browse describes its columns by a format string in the host list control's format
-// language, one specification per column with the column's name between "~":
+// language, one entry per column with the column's name between "~":
 // "40R(2)|M~Id~C(0)@n-14@#3#". Each user's choice is stored per browse in the database;
 // a browse without a stored choice uses its built-in default.
 #pragma once

@@ -80,7 +80,7 @@ bool replace_stored(std::int32_t browse, std::int32_t user, const Config& rows) 
         "BROWSER_UZYTKOWNIK_KONF(ID_BROWSERA,ID_UZYTKOWNIKA,KOLEJNOSC,CZY_AKTYWNA,FORMAT_KOLUMNY) "
         "values(");
     insert.number(browse).text(",").number(user).text(",").number(++number).text(",");
-    insert.number(r.visibility == kVisible ? 1 : 0).text(",").quoted(r.spec).text(")");
+    insert.number(r.visibility == kVisible ? 1 : 0).text(",").quoted(r.format).text(")");
     ok = run_step(t, insert);
   }
   if (ok) ok = run_step(t, "commit transaction");
@@ -103,7 +103,7 @@ Config build_rows(std::int32_t browse, std::string_view stored_format,
     ConfigRow r;
     r.position = static_cast<std::int32_t>(rows.size()) + 1;
     r.name = shown_name(browse, c.name);
-    r.spec = text::cut(c.spec, kSpecCapacity);
+    r.format = text::cut(c.format, kFormatCapacity);
     rows.push_back(std::move(r));
   }
   if (saved_visibilities.size() == rows.size()) {
@@ -121,7 +121,7 @@ void take_specs(Config& rows, std::int32_t browse, std::string_view current_form
   for (ConfigRow& r : rows) {
     for (const NamedColumn& c : current) {
       if (text::same(shown_name(browse, c.name), r.name)) {
-        r.spec = text::cut(c.spec, kSpecCapacity);
+        r.format = text::cut(c.format, kFormatCapacity);
         break;
       }
     }

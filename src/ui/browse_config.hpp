@@ -29,14 +29,14 @@ std::string shown_name(std::int32_t browse, std::string_view name);
 Config build_rows(std::int32_t browse, std::string_view stored_format,
                   const std::vector<std::uint8_t>& saved_visibilities);
 
-// Each row whose name the current format also has takes that column's specification (the
+// Each row whose name the current format also has takes that column's format (the
 // widths the user gave the browse's columns). The current format may be in the stored form or
 // as the browse holds it, concatenated.
 void take_specs(Config& rows, std::int32_t browse, std::string_view current_format);
 
 // The user's configuration of the browse: from the cache for action 2 when it holds the
 // browse, else from the database (the built-in default when nothing is stored), taking the
-// current format's specifications when asked; a browse not yet cached is cached.
+// current format's column formats when asked; a browse not yet cached is cached.
 Config load(std::uint8_t action, std::int32_t browse, std::string_view current_format,
             bool take_current);
 

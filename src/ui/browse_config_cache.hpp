@@ -19,7 +19,7 @@ class ConfigCache {
   void use_user(std::int32_t user);
   // The cached rows of the browse for this user (the cache first moves to the user).
   std::optional<Config> find(std::int32_t user, std::int32_t browse);
-  // The visible specifications of the cached browse, concatenated, without copying its rows;
+  // The visible column formats of the cached browse, concatenated, without copying its rows;
   // nothing when the browse is not cached for this user.
   std::optional<std::string> browse_form_of(std::int32_t user, std::int32_t browse);
   // Keeps the rows unless the browse is cached already; true when they were kept.

@@ -4,12 +4,12 @@
 
 namespace funkcja::ui::browse_config {
 
-std::string column_name(std::string_view spec) {
-  const auto open = spec.find('~');
+std::string column_name(std::string_view column) {
+  const auto open = column.find('~');
   if (open == std::string_view::npos) return {};
-  const auto close = spec.find('~', open + 1);
+  const auto close = column.find('~', open + 1);
   if (close == std::string_view::npos) return {};
-  return std::string(text::cut(spec.substr(open + 1, close - open - 1), kNameCapacity));
+  return std::string(text::cut(column.substr(open + 1, close - open - 1), kNameCapacity));
 }
 
 std::vector<NamedColumn> split_format(std::string_view format) {
@@ -17,9 +17,9 @@ std::vector<NamedColumn> split_format(std::string_view format) {
   std::size_t from = 0;
   while (from <= format.size()) {
     const auto end = std::min(format.find(';', from), format.size());
-    const std::string_view spec = format.substr(from, end - from);
-    std::string name = column_name(spec);
-    if (!text::clip(name).empty()) columns.push_back({std::move(name), std::string(spec)});
+    const std::string_view column = format.substr(from, end - from);
+    std::string name = column_name(column);
+    if (!text::clip(name).empty()) columns.push_back({std::move(name), std::string(column)});
     from = end + 1;
   }
   return columns;
@@ -28,9 +28,9 @@ std::vector<NamedColumn> split_format(std::string_view format) {
 std::vector<NamedColumn> split_browse_format(std::string_view format) {
   if (format.find(';') != std::string_view::npos) return split_format(format);
   std::vector<NamedColumn> columns;
-  const auto add = [&](std::string_view spec) {
-    std::string name = column_name(spec);
-    if (!text::clip(name).empty()) columns.push_back({std::move(name), std::string(spec)});
+  const auto add = [&](std::string_view column) {
+    std::string name = column_name(column);
+    if (!text::clip(name).empty()) columns.push_back({std::move(name), std::string(column)});
   };
   // Index just past the closing mark of a run that opens at 'from', or the end of the text.
   const auto past = [&](std::size_t from, char mark) {
@@ -56,26 +56,26 @@ std::vector<NamedColumn> split_browse_format(std::string_view format) {
   return columns;
 }
 
-std::string stored_form(const std::vector<std::string>& specs) {
+std::string stored_form(const std::vector<std::string>& formats) {
   std::string out = ";";
-  for (const std::string& s : specs) out.append(s).push_back(';');
+  for (const std::string& s : formats) out.append(s).push_back(';');
   return out;
 }
 
 std::string browse_form(const Config& rows) {
   std::string out;
   for (const ConfigRow& r : rows) {
-    if (r.visibility == kVisible) out += r.spec;
+    if (r.visibility == kVisible) out += r.format;
   }
   if (out.size() > kResultCapacity) out.resize(kResultCapacity);
   return out;
 }
 
 std::string stored_form(const Config& rows) {
-  std::vector<std::string> specs;
-  specs.reserve(rows.size());
-  for (const ConfigRow& r : rows) specs.push_back(r.spec);
-  return stored_form(specs);
+  std::vector<std::string> formats;
+  formats.reserve(rows.size());
+  for (const ConfigRow& r : rows) formats.push_back(r.format);
+  return stored_form(formats);
 }
 
 }  // namespace funkcja::ui::browse_config

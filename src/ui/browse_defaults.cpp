@@ -1,5 +1,5 @@
 // The built-in column formats of the host's browses, as data. Every column is one
-// specification in the host list control's format language: width, alignment and indent,
+// column format in the host list control's format language: width, alignment and indent,
 // "|M" (resizable), the header between "~", the header's alignment, the display picture
 // between "@" and the source field between "#" (dates @d17@, amounts @n-16.2@, whole numbers
 // @n-14@, texts @sNN@, one-character marks @s1@). The names and their order are the browses'

@@ -1,5 +1,5 @@
 // The built-in column formats of the host's browses: for each browse its identifier, the name
-// the configuration window shows in its caption, its columns in the stored form (";spec;spec;")
+// the configuration window shows in its caption, its columns in the stored form (";column;column;")
 // and, for the VAT registers, the columns hidden until the user shows them. A browse that is
 // not in the table has an empty default and no name.
 #pragma once

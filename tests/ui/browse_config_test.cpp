@@ -21,11 +21,11 @@ namespace {
 using namespace funkcja::literals;
 using namespace browse_config;
 
-// The visible specifications of a stored format, concatenated, leaving out the named columns.
+// The visible column formats of a stored format, concatenated, leaving out the named columns.
 std::string without(std::string_view format, std::initializer_list<std::string_view> names) {
   std::string out;
   for (const NamedColumn& c : split_format(format)) {
-    if (std::find(names.begin(), names.end(), c.name) == names.end()) out += c.spec;
+    if (std::find(names.begin(), names.end(), c.name) == names.end()) out += c.format;
   }
   return out;
 }
@@ -42,13 +42,13 @@ TEST(BrowseFormat, EveryDefaultSplitsAndJoinsBackByteForByte) {
     SCOPED_TRACE(d.browse);
     const std::vector<NamedColumn> columns = split_format(d.format);
     ASSERT_FALSE(columns.empty());
-    std::vector<std::string> specs;
+    std::vector<std::string> formats;
     for (const NamedColumn& c : columns) {
-      EXPECT_LE(c.spec.size(), kSpecCapacity);
-      EXPECT_EQ(column_name(c.spec), c.name);
-      specs.push_back(c.spec);
+      EXPECT_LE(c.format.size(), kFormatCapacity);
+      EXPECT_EQ(column_name(c.format), c.name);
+      formats.push_back(c.format);
     }
-    EXPECT_EQ(stored_form(specs), d.format);
+    EXPECT_EQ(stored_form(formats), d.format);
     // Without a stored configuration every column is a row, and the shown ones make the format.
     const Config rows = build_rows(d.browse, d.format, {});
     EXPECT_EQ(stored_form(rows), d.format);
@@ -58,7 +58,7 @@ TEST(BrowseFormat, EveryDefaultSplitsAndJoinsBackByteForByte) {
     for (ConfigRow& r : all) r.visibility = kVisible;
     const std::vector<NamedColumn> again = split_browse_format(browse_form(all));
     ASSERT_EQ(again.size(), columns.size());
-    for (std::size_t i = 0; i < again.size(); ++i) EXPECT_EQ(again[i].spec, columns[i].spec);
+    for (std::size_t i = 0; i < again.size(); ++i) EXPECT_EQ(again[i].format, columns[i].format);
   }
   EXPECT_EQ(
       default_format(7),
@@ -73,7 +73,7 @@ TEST(BrowseFormat, EveryDefaultSplitsAndJoinsBackByteForByte) {
 TEST(BrowseFormat, NamesLieBetweenTheFirstTwoTildes) {
   const std::string long_name(150, 'x');
   const struct {
-    std::string spec, name;
+    std::string column, name;
   } cases[] = {
       {"40R(2)|M~Id~C(0)@n-14@#3#", "Id"},
       {"~a~b~c~", "a"},
@@ -83,19 +83,19 @@ TEST(BrowseFormat, NamesLieBetweenTheFirstTwoTildes) {
       {"only ~one tilde", ""},
       {"~" + long_name + "~", long_name.substr(0, 100)},
   };
-  for (const auto& c : cases) EXPECT_EQ(column_name(c.spec), c.name) << c.spec;
+  for (const auto& c : cases) EXPECT_EQ(column_name(c.column), c.name) << c.column;
   // Pieces without a name (empty, blank, no tildes) are skipped; the rest keep every byte.
   const auto columns = split_format("x;;~A~1;~ ~;plain;~B~ 2 ;~O'Brien~3");
   ASSERT_EQ(columns.size(), 3u);
-  EXPECT_EQ(columns[0].spec, "~A~1");
-  EXPECT_EQ(columns[1].spec, "~B~ 2 ");
+  EXPECT_EQ(columns[0].format, "~A~1");
+  EXPECT_EQ(columns[1].format, "~B~ 2 ");
   EXPECT_EQ(columns[2].name, "O'Brien");
   // Concatenated: a column ends after its picture and field; "@" in a header is no picture.
   const auto browse = split_browse_format("1L~A@x~@s9@#1#2R~B~@n9@3C~C~@d17@#3#tail");
   ASSERT_EQ(browse.size(), 3u);
-  EXPECT_EQ(browse[0].spec, "1L~A@x~@s9@#1#");
-  EXPECT_EQ(browse[1].spec, "2R~B~@n9@");
-  EXPECT_EQ(browse[2].spec, "3C~C~@d17@#3#");
+  EXPECT_EQ(browse[0].format, "1L~A@x~@s9@#1#");
+  EXPECT_EQ(browse[1].format, "2R~B~@n9@");
+  EXPECT_EQ(browse[2].format, "3C~C~@d17@#3#");
 }
 
 class BrowseConfig : public testing::DemoWindowTest {
@@ -127,11 +127,11 @@ class BrowseConfig : public testing::DemoWindowTest {
   static void store(std::int32_t browse, std::int32_t user,
                     const std::vector<std::pair<int, std::string>>& columns) {
     int n = 0;
-    for (const auto& [active, spec] : columns) {
+    for (const auto& [active, column] : columns) {
       ASSERT_EQ(error_of("insert into BROWSER_UZYTKOWNIK_KONF(ID_BROWSERA,ID_UZYTKOWNIKA,"
                          "KOLEJNOSC,CZY_AKTYWNA,FORMAT_KOLUMNY) values(" +
                          std::to_string(browse) + "," + std::to_string(user) + "," +
-                         std::to_string(++n) + "," + std::to_string(active) + ",'" + spec + "')"),
+                         std::to_string(++n) + "," + std::to_string(active) + ",'" + column + "')"),
                 "");
     }
   }
@@ -167,7 +167,7 @@ TEST_F(BrowseConfig, WithoutStoredRowsTheVatRegistersHideTheirDefaultColumns) {
     std::string expected;
     for (const ConfigRow& r : rows) {
       if (r.visibility == kHidden) hidden.push_back(r.position);
-      if (r.visibility == kVisible) expected += r.spec;
+      if (r.visibility == kVisible) expected += r.format;
     }
     EXPECT_EQ(hidden, c.hidden);
     EXPECT_EQ(KONFIGURACJA_OKNA(2, c.browse, ""), expected);
@@ -209,7 +209,7 @@ TEST_F(BrowseConfig, TheWindowEditsRowsAndMovesStopAtTheEnds) {
        {"choose 2", "key Ctrl+Down", "key Ctrl+Down", "key F10"},
        {"Id", "Kod pocztowy", town, "Nazwa", "Numer analityki - DOS"},
        without(default_format(7), {"Nazwa", "Numer analityki - DOS"}) +
-           split_format(default_format(7))[1].spec + split_format(default_format(7))[4].spec},
+           split_format(default_format(7))[1].format + split_format(default_format(7))[4].format},
       // Space and a click in the icon column toggle; Pokaż and Ukryj set.
       {0,
        {"choose 1", "key Space", "choose 2 1", "choose 3", "click Ukryj",
