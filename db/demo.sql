@@ -301,3 +301,19 @@ INSERT INTO BROWSER_KONFIG (id_firmy, id_browsera, id_uzyt, nazwa_drzewa, lp, ik
  (1, 30, 'AKOWALSKA', 'Rozrachunki z kontrahentami', 3, 2, 'W euro', 2, 'SYM_WALUTY', '''EUR''', '=', 0, 0, 1),
  (1, 30, 'AKOWALSKA', 'Pracownicy', 1, 2, 'Pracownicy', 1, 'TYP_KARTOTEKI', '''P''', '=', 0, 0, 0);
 -- ---- End of tree filters ----
+
+-- ---- Browse column configuration ----
+-- ADMIN's contractors (5): NIP moved to the front, REGON and PESEL hidden. JNOWAK's tax
+-- offices (7): three columns of an older default, so "Domyślna" tells of new columns.
+INSERT INTO BROWSER_UZYTKOWNIK_KONF (ID_BROWSERA, ID_UZYTKOWNIKA, KOLEJNOSC, CZY_AKTYWNA, FORMAT_KOLUMNY) VALUES
+ (5, 1, 1, 1, '70L(2)|M~NIP~C(0)@s13@#3#'), (5, 1, 2, 1, '40R(2)|M~Id~C(0)@n-14@#1#'),
+ (5, 1, 3, 1, '200L(2)|M~Nazwa~C(0)@s100@#2#'), (5, 1, 4, 1, '52L(2)|M~Kod pocztowy~C(0)@s10@#4#'),
+ (5, 1, 5, 1, '140L(2)|M~Miejscowość~C(0)@s100@#5#'), (5, 1, 6, 1, '140L(2)|M~Ulica lokal~C(0)@s100@#6#'),
+ (5, 1, 7, 1, '140L(2)|M~Nazwa pełna~C(0)@s100@#7#'), (5, 1, 8, 0, '60L(2)|M~REGON~C(0)@s14@#8#'),
+ (5, 1, 9, 0, '60L(2)|M~PESEL~C(0)@s11@#9#'), (5, 1, 10, 1, '16C(2)|M~Załączniki~C(0)@s1@#10#'),
+ (5, 1, 11, 1, '20L(2)|M~Numer analityki - DOS~C(0)@s5@#11#'),
+ (7, 3, 1, 1, '40R(2)|M~Id~C(0)@n-14@#3#'), (7, 3, 2, 1, '200L(2)|M~Nazwa~C(0)@s60@#4#'),
+ (7, 3, 3, 0, '120L(2)|M~Miejscowość~C(0)@s30@#6#');
+INSERT INTO BROWSER_UZYTKOWNIK_OKNO (ID_BROWSERA, ID_UZYTKOWNIKA, SORTOWANIE_LP, SORTOWANIE_DIR, SORTOWANIE_INTU, VSPLITPOS_1, HSPLITPOS_1, UNI_1, UNI_2, STOPKA_BROWSER) VALUES
+ (21, 3, 8, 2, 0, 240, 0, 0, 0, 0), (5, 1, 3, 1, 0, 0, 180, 0, 0, 0);
+-- ---- end of browse column configuration ----

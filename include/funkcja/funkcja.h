@@ -171,5 +171,6 @@ FK_API void fk_iniclass_free(fk_iniclass* settings);
 #include "funkcja/c/window_builder.h"
 #include "funkcja/c/desktop.h"
 #include "funkcja/c/tree_filters.h"
+#include "funkcja/c/browse_config.h"
 
 #endif

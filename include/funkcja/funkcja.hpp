@@ -25,3 +25,4 @@
 #include "funkcja/window_builder.hpp"
 #include "funkcja/desktop.hpp"
 #include "funkcja/tree_filters.hpp"
+#include "funkcja/browse_config.hpp"

@@ -143,6 +143,11 @@ const std::vector<Section>& tour() {
         {"FILTR_INFO", {"36", "BT_KLASYFIKACJA like '750%' AND ID_PACZKA=1 AND DATA_OKRESU=82184"}},
         {"BTZ_LADUJ_STRUKTURE_KONTA", {"3"}},
         {"BTZ_LADUJ_SLOWNIKI_GLO", {}}}},
+      {"Konfiguracja kolumn przeglądarek (okno sterowane skryptem)",
+       {{"KONFIGURACJA_OKNA", {"2", "7", ""}},
+        {"KONFIGURACJA_OKNA", {"1", "5", ""}, {"choose 3", "key Ctrl+U", "key F10"}},
+        {"KONFIGURACJA_OKNA", {"2", "5", ""}},
+        {"KONFIGURACJA_OKNA_PUNKTY", {"1", "21", "800", "600"}}}},
   };
   return sections;
 }

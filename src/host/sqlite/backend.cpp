@@ -149,9 +149,10 @@ class Lease {
   CachedStatement* slot_;
 };
 
-// Every statement of the gateway runs on its own: after it, whatever happened, the connection
-// holds no transaction. A transaction left open would keep the write lock (other processes
-// then wait out their busy time-out) and its changes would never be committed.
+// Every statement of the gateway runs on its own unless the caller opened a transaction with
+// BEGIN TRANSACTION: after it, whatever happened, the connection holds no transaction. A
+// transaction left open would keep the write lock (other processes then wait out their busy
+// time-out) and its changes would never be committed.
 void end_open_transaction(sqlite3* db) {
   if (sqlite3_get_autocommit(db) == 0) sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
 }
@@ -166,6 +167,9 @@ class SqliteConnection : public dane::Connection {
       error = translation.error;
       return nullptr;
     }
+    if (translation.transaction != TransactionStep::kNone) {
+      return transaction(translation.transaction, error);
+    }
     std::unique_ptr<dane::Cursor> cursor;
     try {
       cursor = translation.call ? call(*translation.call, error) : run(translation.sql, error);
@@ -176,7 +180,11 @@ class SqliteConnection : public dane::Connection {
       error = failure_text("");
       cursor = nullptr;
     }
-    end_open_transaction(handle_->db);
+    if (open_transactions_ == 0) {
+      end_open_transaction(handle_->db);
+    } else if (sqlite3_get_autocommit(handle_->db) != 0) {
+      open_transactions_ = 0;  // the database rolled the whole transaction back on an error
+    }
     return cursor;
   }
 
@@ -244,7 +252,61 @@ class SqliteConnection : public dane::Connection {
     return nullptr;
   }
 
+  // BEGIN, COMMIT and ROLLBACK of the caller's transaction, counted as the server counts them:
+  // an inner BEGIN and COMMIT only count, the outermost COMMIT commits, any ROLLBACK undoes
+  // everything. A writable database is locked for writing at BEGIN, so a writer waits out the
+  // busy time-out there rather than failing halfway through its statements.
+  std::unique_ptr<dane::Cursor> transaction(TransactionStep step, std::string& error) {
+    sqlite3* db = handle_->db;
+    if (open_transactions_ > 0 && sqlite3_get_autocommit(db) != 0) open_transactions_ = 0;
+    const char* sql = nullptr;
+    switch (step) {
+      case TransactionStep::kBegin:
+        if (open_transactions_ == 0) {
+          sql = sqlite3_db_readonly(db, "main") == 1 ? "BEGIN" : "BEGIN IMMEDIATE";
+        }
+        break;
+      case TransactionStep::kCommit:
+        if (open_transactions_ == 0) {
+          error = std::string(
+              "Polecenie COMMIT TRANSACTION nie ma odpowiadającego mu BEGIN TRANSACTION."_cp);
+          return nullptr;
+        }
+        if (open_transactions_ == 1) sql = "COMMIT";
+        break;
+      case TransactionStep::kRollback:
+        if (open_transactions_ == 0) {
+          error = std::string(
+              "Polecenie ROLLBACK TRANSACTION nie ma odpowiadającego mu BEGIN TRANSACTION."_cp);
+          return nullptr;
+        }
+        sql = "ROLLBACK";
+        break;
+      case TransactionStep::kNone:
+        break;
+    }
+    if (sql != nullptr && sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK) {
+      error = message_of(db);
+      if (step != TransactionStep::kCommit) end_open_transaction(db);
+      if (sqlite3_get_autocommit(db) != 0) open_transactions_ = 0;
+      return nullptr;
+    }
+    switch (step) {
+      case TransactionStep::kBegin:
+        ++open_transactions_;
+        break;
+      case TransactionStep::kCommit:
+        --open_transactions_;
+        break;
+      default:
+        open_transactions_ = 0;
+        break;
+    }
+    return std::make_unique<RowsCursor>(Rows{});
+  }
+
   std::shared_ptr<Handle> handle_;
+  int open_transactions_ = 0;  // BEGIN TRANSACTION not yet matched by COMMIT
 };
 
 bool run_script(sqlite3* db, std::string_view script, std::string& error) {

@@ -1,11 +1,12 @@
 // Translation of the server's dialect (Transact-SQL, as the library and its host write it)
 // into the embedded database's SQL. A tokenizer and a recursive-descent parser read the
 // statement forms in use: select (top, table hints, aliases, inner and left outer joins,
-// subqueries, group by, having, order by), insert, update, delete, and "CALL name(args)" for
-// stored procedures. Expressions keep the server's meaning: "+" joins texts and adds numbers,
-// text comparisons and ordering follow the Polish case-insensitive collation, and the server's
-// functions (convert, datepart, Substring, Charindex, Stuff ...) map to functions of the same
-// behaviour registered in the embedded database.
+// subqueries, group by, having, order by), insert, update, delete, "CALL name(args)" for
+// stored procedures, and the transaction statements that keep several statements together.
+// Expressions keep the server's meaning: "+" joins texts and adds numbers, text comparisons and
+// ordering follow the Polish case-insensitive collation, and the server's functions (convert,
+// datepart, Substring, Charindex, Stuff ...) map to functions of the same behaviour registered in
+// the embedded database.
 //
 //   select top 1 nazwa from KONTRAHENT with (NOLOCK) where id_firmy=1 order by nazwa
 //     -> SELECT "nazwa" FROM "KONTRAHENT" WHERE "id_firmy" = (1) COLLATE PL
@@ -52,10 +53,16 @@ struct CallStatement {
   std::vector<CallArg> args;
 };
 
+// The server's transaction statements, which the connection carries out itself: BEGIN TRAN
+// [SACTION], COMMIT [TRAN[SACTION] | WORK], ROLLBACK [TRAN[SACTION] | WORK].
+enum class TransactionStep { kNone, kBegin, kCommit, kRollback };
+
 struct Translation {
   std::string sql;                    // the embedded database's statement, UTF-8
   std::optional<CallStatement> call;  // set for CALL / EXEC
   std::string error;                  // code page 1250 message when not translatable
+  // BEGIN, COMMIT or ROLLBACK of a transaction: no statement, the connection acts itself.
+  TransactionStep transaction = TransactionStep::kNone;
   bool ok() const { return error.empty(); }
 };
 

@@ -91,6 +91,7 @@ class Parser : private TokenStream {
   std::string remove();
   CallStatement call();
   CallArg call_arg();
+  TransactionStep transaction_step();
 
   // expressions
   std::string condition() { return expression().sql; }

@@ -67,6 +67,8 @@ Translation Parser::run() {
     t.sql = remove();
   } else if (is("CALL") || is("EXEC") || is("EXECUTE")) {
     t.call = call();
+  } else if (is("BEGIN") || is("COMMIT") || is("ROLLBACK")) {
+    t.transaction = transaction_step();
   } else {
     unsupported("polecenie " + upper_ascii(first.text));
   }
@@ -496,6 +498,22 @@ CallStatement Parser::call() {
   }
   if (paren) expect(")");
   return c;
+}
+
+// BEGIN TRAN[SACTION]; COMMIT or ROLLBACK, optionally followed by TRAN[SACTION] or WORK. A
+// named transaction or a savepoint is refused: one unnamed transaction is all the connection
+// keeps.
+TransactionStep Parser::transaction_step() {
+  const bool begin = is("BEGIN");
+  const TransactionStep step = begin          ? TransactionStep::kBegin
+                               : is("COMMIT") ? TransactionStep::kCommit
+                                              : TransactionStep::kRollback;
+  take();
+  const bool tran = accept("TRAN") || accept("TRANSACTION");
+  if (begin && !tran) unsupported("BEGIN bez TRANSACTION"_cp);
+  if (!tran && !begin) accept("WORK");
+  if (peek().kind == TokenKind::kIdent) unsupported("nazwana transakcja"_cp);
+  return step;
 }
 
 CallArg Parser::call_arg() {
