@@ -1,5 +1,6 @@
 #include "exchange/xml_writer.hpp"
 
+#include <algorithm>
 #include <mutex>
 #include <string>
 #include <utility>
@@ -54,13 +55,23 @@ const std::string& XmlLines::line(std::string_view kind, std::string_view name,
                                   std::string_view value) {
   kind = text::clip(kind);
   name = text::clip(name);
-  if (kind_is(kind, "start-tag")) {
+  if (kind_is(kind, "element")) {
+    // Most rows of a document are elements: the line is sized once and filled in place.
+    value = text::clip(value);
+    line_.resize(2 * name.size() + value.size() + 5);
+    char* out = line_.data();
+    *out++ = '<';
+    out = std::copy(name.begin(), name.end(), out);
+    *out++ = '>';
+    out = std::copy(value.begin(), value.end(), out);
+    *out++ = '<';
+    *out++ = '/';
+    out = std::copy(name.begin(), name.end(), out);
+    *out = '>';
+  } else if (kind_is(kind, "start-tag")) {
     line_.assign("<").append(name).append(">");
   } else if (kind_is(kind, "end-tag")) {
     line_.assign("</").append(name).append(">");
-  } else if (kind_is(kind, "element")) {
-    line_.assign("<").append(name).append(">").append(text::clip(value));
-    line_.append("</").append(name).append(">");
   } else if (kind_is(kind, "xml")) {
     line_.assign(text::clip(value));
   }

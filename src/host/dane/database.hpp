@@ -21,6 +21,13 @@ class Cursor {
   virtual ~Cursor() = default;
   // The next row into row: true; false at the end, or on an error with error filled in.
   virtual bool next(Row& row, std::string& error) = 0;
+  // The next row where the cursor keeps it, valid until the next call; nullptr at the end or
+  // on an error (error filled in). A cursor that holds its rows already lends them out here
+  // instead of handing each over by a move that frees the row read before.
+  virtual const Row* fetch(std::string& error) { return next(row_, error) ? &row_ : nullptr; }
+
+ private:
+  Row row_;
 };
 
 class Connection {

@@ -116,9 +116,9 @@ void QueryTable::next() {
     fail(kNoMoreRows, {});
     return;
   }
-  Row row;
   std::string error;
-  if (!cursor_->next(row, error)) {
+  const Row* fetched = cursor_->fetch(error);
+  if (fetched == nullptr) {
     cursor_.reset();
     if (error.empty()) {
       fail(kNoMoreRows, {});
@@ -131,6 +131,7 @@ void QueryTable::next() {
   error_message_.clear();
   // The n-th column lands in the n-th field; extra columns are dropped, missing ones and
   // NULLs leave the field cleared.
+  const Row& row = *fetched;
   for (std::size_t i = 0; i < record_.size(); ++i) {
     if (i < row.size() && row[i]) {
       record_[i].assign(*row[i]);

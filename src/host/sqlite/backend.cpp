@@ -127,6 +127,9 @@ class RowsCursor : public dane::Cursor {
     row = std::move(rows_[at_++]);
     return true;
   }
+  const dane::Row* fetch(std::string&) override {
+    return at_ < rows_.size() ? &rows_[at_++] : nullptr;
+  }
 
  private:
   Rows rows_;
