@@ -151,9 +151,12 @@ FK_API void fk_iniclass_free(fk_iniclass* settings);
 #endif
 
 #include "funkcja/c/banks.h"
+#include "funkcja/c/browse_config.h"
 #include "funkcja/c/calendar.h"
+#include "funkcja/c/calendar_windows.h"
 #include "funkcja/c/codepage.h"
 #include "funkcja/c/database.h"
+#include "funkcja/c/desktop.h"
 #include "funkcja/c/exchange.h"
 #include "funkcja/c/filter_rewrite.h"
 #include "funkcja/c/filters.h"
@@ -164,13 +167,10 @@ FK_API void fk_iniclass_free(fk_iniclass* settings);
 #include "funkcja/c/messages.h"
 #include "funkcja/c/objects.h"
 #include "funkcja/c/strings.h"
+#include "funkcja/c/tree_filters.h"
 #include "funkcja/c/validation.h"
+#include "funkcja/c/window_builder.h"
 #include "funkcja/c/windows.h"
 #include "funkcja/c/words.h"
-#include "funkcja/c/calendar_windows.h"
-#include "funkcja/c/window_builder.h"
-#include "funkcja/c/desktop.h"
-#include "funkcja/c/tree_filters.h"
-#include "funkcja/c/browse_config.h"
 
 #endif

@@ -104,7 +104,8 @@ std::string queue_cell(std::string_view field, std::string_view picture, QueueSt
     }
   }
   if (picture.find("@S") != std::string_view::npos) out.assign(text);
-  if (contains_nocase(picture, "@NB") && text::to_units(number, 8).optional().value_or(1) == 0) out.clear();
+  if (contains_nocase(picture, "@NB") && text::to_units(number, 8).optional().value_or(1) == 0)
+    out.clear();
   return out;
 }
 
