@@ -1,11 +1,10 @@
 #include "demo_rates.hpp"
 
-#include <dlfcn.h>
-
 #include <cstdlib>
 #include <string>
 
 #include "../utilks/recorded_tables.hpp"
+#include "demo_local_path.hpp"
 
 namespace funkcja::cli {
 
@@ -16,16 +15,7 @@ void demo_rates(const Host& host, std::ostream& out) {
   for (const char* name : {"POBIERZKURSYNBP", "POBIERZKURSYECB"}) {
     if (!host.exported(name)) return;
   }
-  Dl_info info{};
-  if (dladdr(host.function("POBIERZKURSYNBP"), &info) == 0 || info.dli_fname == nullptr) return;
-  std::string folder = info.dli_fname;
-  folder.erase(folder.find_last_of('/') == std::string::npos ? 0 : folder.find_last_of('/'));
-  if (folder.empty()) folder = ".";
-  const std::string global = "GLO_LOCALPATH";
-  const auto set_global =
-      reinterpret_cast<int (*)(fk_text, fk_text)>(host.function("fk_global_set"));
-  if (set_global(fk_text{global.data(), global.size()}, fk_text{folder.data(), folder.size()}) == 0)
-    return;
+  if (!point_local_path_at_library(host, "POBIERZKURSYNBP")) return;
   utilks::LoopbackServer server(&utilks::recorded::reply);
   setenv("FUNKCJA_NBP_URL", (server.url() + "/nbp").c_str(), 1);
   setenv("FUNKCJA_ECB_URL", (server.url() + "/ecb").c_str(), 1);

@@ -1,11 +1,10 @@
 #include "gus_demo.hpp"
 
-#include <dlfcn.h>
-
 #include <cstdlib>
 #include <string>
 
 #include "../utilks/recorded_register.hpp"
+#include "demo_local_path.hpp"
 #include "window_script.hpp"
 
 namespace funkcja::cli {
@@ -14,17 +13,7 @@ namespace funkcja::cli {
 // $GLO:LOCALPATH; the register's address is pointed at the loopback server, and the search
 // window is answered by a script (search by NIP, choose the row found).
 void demo_gus(const Host& host, std::ostream& out) {
-  if (!host.exported("PODAJDANEGUS")) return;
-  Dl_info info{};
-  if (dladdr(host.function("PODAJDANEGUS"), &info) == 0 || info.dli_fname == nullptr) return;
-  std::string folder = info.dli_fname;
-  folder.erase(folder.find_last_of('/') == std::string::npos ? 0 : folder.find_last_of('/'));
-  if (folder.empty()) folder = ".";
-  const std::string global = "GLO_LOCALPATH";
-  const auto set_global =
-      reinterpret_cast<int (*)(fk_text, fk_text)>(host.function("fk_global_set"));
-  if (set_global(fk_text{global.data(), global.size()}, fk_text{folder.data(), folder.size()}) == 0)
-    return;
+  if (!point_local_path_at_library(host, "PODAJDANEGUS")) return;
   utilks::LoopbackServer server(
       [](const utilks::LoopbackRequest& r) { return utilks::recorded_register::reply(r); });
   setenv("FUNKCJA_GUS_URL", (server.url() + "/wsBIR/UslugaBIRzewnPubl.svc").c_str(), 1);
