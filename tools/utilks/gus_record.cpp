@@ -38,23 +38,16 @@ std::string postcode(const std::string& code) {
   return digits(code, 5) ? code.substr(0, 2) + "-" + code.substr(2) : code;
 }
 
-// A value as element text in the library's form (see the header).
+// A value as element text in the library's form (see the header): its code page 1250 form, with
+// "<" as "‹" and control characters other than the tab dropped. Code page 1250 keeps ASCII as it
+// is, so these bytes can be looked at after the conversion.
 std::string element_text(std::string_view utf8) {
   std::string out;
-  std::size_t pos = 0;
-  while (pos < utf8.size()) {
-    const auto code = cp::decode_utf8(utf8, pos);
-    if (!code) {
-      out.push_back('?');
-      ++pos;
-      continue;
-    }
-    if (*code == '<') {
+  for (const char c : to_cp1250(utf8)) {
+    if (c == '<') {
       out.push_back('\x8B');  // "‹"
-    } else if (*code < 0x20 && *code != '\t') {
-      continue;
-    } else {
-      out.push_back(static_cast<char>(cp::from_unicode(*code).value_or('?')));
+    } else if (static_cast<unsigned char>(c) >= 0x20 || c == '\t') {
+      out.push_back(c);
     }
   }
   return out;
