@@ -129,28 +129,35 @@ void take_specs(Config& rows, std::int32_t browse, std::string_view current_form
 }
 
 Config load(std::uint8_t action, std::int32_t browse, std::string_view current_format,
-            bool take_current) {
+            bool take_current, std::string* cached_form) {
   const std::int32_t user = current_user();
   ConfigCache& cache = config_cache();
   if (action == 2) {
-    if (auto cached = cache.find(user, browse)) return std::move(*cached);
+    if (auto cached = cache.find(user, browse)) {
+      if (cached_form != nullptr) *cached_form = browse_form(*cached);
+      return std::move(*cached);
+    }
   } else {
     cache.use_user(user);
   }
   const StoredRows stored = read_stored(browse, user);
   Config rows = build_rows(browse, stored.format, stored.visibilities);
   if (take_current) take_specs(rows, browse, current_format);
-  cache.add(user, browse, rows);
+  std::string form = cache.add(user, browse, rows);
+  if (cached_form != nullptr) *cached_form = std::move(form);
   return rows;
 }
 
 bool save(std::int32_t browse, const Config& rows) {
-  const std::int32_t user = current_user();
-  ConfigCache& cache = config_cache();
-  const std::string old_form = cache.browse_form_of(user, browse).value_or(std::string());
+  const std::string old_form =
+      config_cache().browse_form_of(current_user(), browse).value_or(std::string());
+  return save(browse, rows, old_form);
+}
+
+bool save(std::int32_t browse, const Config& rows, std::string_view old_form) {
   bool ok = true;
-  if (old_form != browse_form(rows)) ok = replace_stored(browse, user, rows);
-  cache.forget(browse);
+  if (old_form != browse_form(rows)) ok = replace_stored(browse, current_user(), rows);
+  config_cache().forget(browse);
   return ok;
 }
 
@@ -163,9 +170,14 @@ std::string KONFIGURACJA_OKNA(std::uint8_t action, std::int32_t browse,
     case 2:
       if (auto form = config_cache().browse_form_of(current_user(), browse)) return *form;
       return browse_form(load(action, browse, current_format, false));
-    case 3:
-      save(browse, load(action, browse, current_format, true));
+    case 3: {
+      // Compared with what the cache held at this call's own load: another thread may empty
+      // the cache in between, and an unchanged configuration must still write nothing.
+      std::string cached_form;
+      const Config rows = load(action, browse, current_format, true, &cached_form);
+      save(browse, rows, cached_form);
       return {};
+    }
     default: {
       const bool own = action == 1;
       Config rows = load(action, browse, current_format, own);

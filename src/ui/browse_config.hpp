@@ -36,14 +36,17 @@ void take_specs(Config& rows, std::int32_t browse, std::string_view current_form
 
 // The user's configuration of the browse: from the cache for action 2 when it holds the
 // browse, else from the database (the built-in default when nothing is stored), taking the
-// current format's column formats when asked; a browse not yet cached is cached.
+// current format's column formats when asked; a browse not yet cached is cached. cached_form,
+// when given, receives the visible columns the cache held for the browse after the load.
 Config load(std::uint8_t action, std::int32_t browse, std::string_view current_format,
-            bool take_current);
+            bool take_current, std::string* cached_form = nullptr);
 
 // Stores the rows as the user's configuration of the browse, replacing the stored rows in one
 // transaction, unless their visible columns equal the cached ones; the browse leaves the cache
 // either way. False when a statement failed (its message was shown and nothing changed).
 bool save(std::int32_t browse, const Config& rows);
+// The same against the cached visible columns the caller read at its load.
+bool save(std::int32_t browse, const Config& rows, std::string_view old_form);
 
 // The configuration window over loaded rows; the new format after "Zapisz", empty after
 // "Anuluj". new_columns_notice makes "Domyślna" blink when the default has more columns.

@@ -28,10 +28,10 @@ std::optional<std::string> ConfigCache::browse_form_of(std::int32_t user, std::i
   return browse_form(it->second);
 }
 
-bool ConfigCache::add(std::int32_t user, std::int32_t browse, const Config& rows) {
+std::string ConfigCache::add(std::int32_t user, std::int32_t browse, const Config& rows) {
   std::lock_guard lock(mutex_);
   use_user_locked(user);
-  return browses_.try_emplace(browse, rows).second;
+  return browse_form(browses_.try_emplace(browse, rows).first->second);
 }
 
 void ConfigCache::forget(std::int32_t browse) {

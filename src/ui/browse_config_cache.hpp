@@ -8,6 +8,7 @@
 #include <map>
 #include <mutex>
 #include <optional>
+#include <string>
 
 #include "ui/browse_config_format.hpp"
 
@@ -22,8 +23,10 @@ class ConfigCache {
   // The visible column formats of the cached browse, concatenated, without copying its rows;
   // nothing when the browse is not cached for this user.
   std::optional<std::string> browse_form_of(std::int32_t user, std::int32_t browse);
-  // Keeps the rows unless the browse is cached already; true when they were kept.
-  bool add(std::int32_t user, std::int32_t browse, const Config& rows);
+  // Keeps the rows unless the browse is cached already. Answers the visible column formats of
+  // what the cache then holds for the browse, read under the same lock, so that a caller can
+  // compare against it even when another thread empties the cache right after.
+  std::string add(std::int32_t user, std::int32_t browse, const Config& rows);
   void forget(std::int32_t browse);
   void clear();
   std::size_t size() const;
